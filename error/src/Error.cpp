@@ -95,10 +95,10 @@ int Error::ToString(const Error& error, char* buffer) {
     // snprintf measures and writes without allocating, so this never fails for lack of memory.
     const auto format = [&error](char* out, std::size_t size) {
         if (!error) return std::snprintf(out, size, "no error");
-        return std::snprintf(out, size,
-                             "%s (category %" PRId32 ", code %" PRId64 "): %s [type %s, component %s]",
-                             CategoryName(error.category_), static_cast<std::int32_t>(error.category_),
-                             error.code_, error.Message(), error.TypeName(), error.Component());
+        return std::snprintf(
+            out, size, "%s (category %" PRId32 ", code %" PRId64 "): %s [type %s, component %s]",
+            CategoryName(error.category_), static_cast<std::int32_t>(error.category_), error.code_,
+            error.Message(), error.TypeName(), error.Component());
     };
     const int length = format(nullptr, 0);
     if (length < 0) return 0;

@@ -10,8 +10,10 @@ namespace kelvo::shared::smbios::pimpl {
 
 namespace {
 
-constexpr const char* kConstructorName = "kelvo::shared::smbios::pimpl::SystemFirmware::SystemFirmware";
-constexpr const char* kWalkName = "kelvo::shared::smbios::pimpl::SystemFirmware::GenerateSMBIOSData";
+constexpr const char* kConstructorName =
+    "kelvo::shared::smbios::pimpl::SystemFirmware::SystemFirmware";
+constexpr const char* kWalkName =
+    "kelvo::shared::smbios::pimpl::SystemFirmware::GenerateSMBIOSData";
 
 // Sets up `state` over the reader's bytes, or throws when the buffer is not a table that the
 // library decodes: too short for its header, a Length beyond the buffer, or a version outside
@@ -49,7 +51,8 @@ SystemFirmware::SystemFirmware(const IFirmwareReader* reader)
     } catch (...) {
         current = nullptr;
         error = ErrorFromException(std::current_exception());
-        logging::LogFailure(logging::Severity::Error, 38, kConstructorName, "Exception: in SystemFirmware CTOR ", error);
+        logging::LogFailure(logging::Severity::Error, 38, kConstructorName,
+                            "Exception: in SystemFirmware CTOR ", error);
     }
 }
 

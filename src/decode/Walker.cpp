@@ -104,8 +104,8 @@ std::unique_ptr<DecodedStructure> DecodeStructure(ParseState& state) {
     return std::make_unique<DecodedStructure>(state.current);
 }
 
-std::string_view LookupString(const TableView& table, std::uint64_t fieldStart,
-                              std::uint8_t length, std::uint8_t number) {
+std::string_view LookupString(const TableView& table, std::uint64_t fieldStart, std::uint8_t length,
+                              std::uint8_t number) {
     if (number == 0) return {};
     std::uint64_t p = fieldStart - kHeaderSize + length;
     for (std::uint8_t i = 1; i < number; ++i) {

@@ -58,8 +58,8 @@ std::unique_ptr<DecodedStructure> DecodeStructure(ParseState& state);
 
 // The text of string `number` of the structure whose formatted fields start at `fieldStart`:
 // empty for number 0 or a number past the last string, cut at the end of the table.
-std::string_view LookupString(const TableView& table, std::uint64_t fieldStart,
-                              std::uint8_t length, std::uint8_t number);
+std::string_view LookupString(const TableView& table, std::uint64_t fieldStart, std::uint8_t length,
+                              std::uint8_t number);
 
 // Shorthand for decoders: a string of the current structure.
 std::string_view LookupString(const ParseState& state, std::uint8_t number);

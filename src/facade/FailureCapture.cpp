@@ -15,8 +15,8 @@ using kelvo::shared::error::ErrorCategory;
 
 std::string SystemErrorText(const std::system_error& failure) {
     std::ostringstream text;
-    text << "message: '" << failure.what() << "' system code : '" << failure.code().category().name()
-         << ":" << failure.code().value() << "'";
+    text << "message: '" << failure.what() << "' system code : '"
+         << failure.code().category().name() << ":" << failure.code().value() << "'";
     return text.str();
 }
 

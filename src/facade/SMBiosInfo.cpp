@@ -83,9 +83,8 @@ void SMBiosInfo::CopyFrom(const SMBiosInfo& other) {
             firmware = new pimpl::SystemFirmware(*other.firmware);
             if (ownedReader != nullptr) {
                 // The copy's baseboard points into its own copy of the table.
-                firmware->baseboard.ContainedObjectHandles =
-                    Rebase(firmware->baseboard.ContainedObjectHandles, *other.ownedReader,
-                           *ownedReader);
+                firmware->baseboard.ContainedObjectHandles = Rebase(
+                    firmware->baseboard.ContainedObjectHandles, *other.ownedReader, *ownedReader);
             }
         }
     } catch (...) {

@@ -9,23 +9,41 @@ StructureBuilder& StructureBuilder::Put(std::size_t offset, std::uint64_t value,
     if (offset < 4) throw std::invalid_argument("formatted fields start at offset 04h");
     const std::size_t at = offset - 4;
     if (fields_.size() < at + width) fields_.resize(at + width, 0);
-    for (unsigned i = 0; i < width; ++i) fields_[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    for (unsigned i = 0; i < width; ++i)
+        fields_[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
     return *this;
 }
 
-StructureBuilder& StructureBuilder::Byte(std::uint8_t value) { return ByteAt(fields_.size() + 4, value); }
-StructureBuilder& StructureBuilder::Word(std::uint16_t value) { return WordAt(fields_.size() + 4, value); }
-StructureBuilder& StructureBuilder::Dword(std::uint32_t value) { return DwordAt(fields_.size() + 4, value); }
-StructureBuilder& StructureBuilder::Qword(std::uint64_t value) { return QwordAt(fields_.size() + 4, value); }
+StructureBuilder& StructureBuilder::Byte(std::uint8_t value) {
+    return ByteAt(fields_.size() + 4, value);
+}
+StructureBuilder& StructureBuilder::Word(std::uint16_t value) {
+    return WordAt(fields_.size() + 4, value);
+}
+StructureBuilder& StructureBuilder::Dword(std::uint32_t value) {
+    return DwordAt(fields_.size() + 4, value);
+}
+StructureBuilder& StructureBuilder::Qword(std::uint64_t value) {
+    return QwordAt(fields_.size() + 4, value);
+}
 StructureBuilder& StructureBuilder::Bytes(std::initializer_list<std::uint8_t> values) {
     return BytesAt(fields_.size() + 4, values);
 }
 
-StructureBuilder& StructureBuilder::ByteAt(std::size_t offset, std::uint8_t value) { return Put(offset, value, 1); }
-StructureBuilder& StructureBuilder::WordAt(std::size_t offset, std::uint16_t value) { return Put(offset, value, 2); }
-StructureBuilder& StructureBuilder::DwordAt(std::size_t offset, std::uint32_t value) { return Put(offset, value, 4); }
-StructureBuilder& StructureBuilder::QwordAt(std::size_t offset, std::uint64_t value) { return Put(offset, value, 8); }
-StructureBuilder& StructureBuilder::BytesAt(std::size_t offset, std::initializer_list<std::uint8_t> values) {
+StructureBuilder& StructureBuilder::ByteAt(std::size_t offset, std::uint8_t value) {
+    return Put(offset, value, 1);
+}
+StructureBuilder& StructureBuilder::WordAt(std::size_t offset, std::uint16_t value) {
+    return Put(offset, value, 2);
+}
+StructureBuilder& StructureBuilder::DwordAt(std::size_t offset, std::uint32_t value) {
+    return Put(offset, value, 4);
+}
+StructureBuilder& StructureBuilder::QwordAt(std::size_t offset, std::uint64_t value) {
+    return Put(offset, value, 8);
+}
+StructureBuilder& StructureBuilder::BytesAt(std::size_t offset,
+                                            std::initializer_list<std::uint8_t> values) {
     for (std::uint8_t value : values) Put(offset++, value, 1);
     return *this;
 }

@@ -42,8 +42,7 @@ namespace meta {
 template <class T, class Stream, class = void>
 struct isStreamable : std::false_type {};
 template <class T, class Stream>
-struct isStreamable<T, Stream,
-                    decltype(void(std::declval<Stream&>() << std::declval<const T&>()))>
+struct isStreamable<T, Stream, decltype(void(std::declval<Stream&>() << std::declval<const T&>()))>
     : std::true_type {};
 }  // namespace meta
 

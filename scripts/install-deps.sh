@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what building and testing need, from Debian's packages, when it is missing.
+set -euo pipefail
+
+packages=(cmake ninja-build g++ googletest libgtest-dev
+          g++-mingw-w64-x86-64-posix wine64 locales)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing+=("$package")
+done
+if [ "${#missing[@]}" -gt 0 ]; then
+    echo "installing: ${missing[*]}"
+    SUDO=""
+    [ "$(id -u)" -eq 0 ] || SUDO=sudo
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+# The BIOS release date is formatted through the locale named "en_US".
+if ! locale -a 2>/dev/null | grep -qx 'en_US'; then
+    SUDO=""
+    [ "$(id -u)" -eq 0 ] || SUDO=sudo
+    $SUDO sed -i 's/^# *en_US ISO-8859-1/en_US ISO-8859-1/' /etc/locale.gen
+    $SUDO locale-gen >/dev/null
+fi
