@@ -1,17 +1,239 @@
 #include <smbios/TypeBios.h>
 
+#include <ctime>
+#include <iomanip>
+#include <limits>
+#include <locale>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+#if defined(_WIN32)
+#include <locale.h>
+#endif
+
+#include "decode/DateTime.h"
 #include "decode/Decoders.h"
+#include "decode/OwnedString.h"
 
 namespace kelvo::shared::smbios {
 
-TypeBios::TypeBios() {}
-TypeBios::TypeBios(const TypeBios&) {}
-TypeBios& TypeBios::operator=(const TypeBios&) { return *this; }
-TypeBios::~TypeBios() {}
+using pimpl::AssignString;
+using pimpl::DuplicateString;
+using pimpl::ReleaseString;
+
+const int TypeBios::BIOSCharacteristicsSize;
+
+TypeBios::TypeBios()
+    : VendorStringNumber(0),
+      Vendor(DuplicateString("")),
+      BIOSVersionStringNumber(0),
+      BIOSVersion(DuplicateString("")),
+      BIOSStartingSegment(0),
+      BIOSReleaseDateStringNumber(0),
+      BIOSReleaseDate(DuplicateString("")),
+      BIOSROMSize(0),
+      BIOSCharacteristics{},
+      ExtensionByte1(0),
+      ExtensionByte2(0),
+      SystemBIOSMajorRelease(0),
+      SystemBIOSMinorRelease(0),
+      EmbeddedFirmwareMajorRelease(0),
+      EmbeddedFirmwareMinorRelease(0) {}
+
+// The string numbers stay 0: they belong to the structure that was decoded, not to copies.
+TypeBios::TypeBios(const TypeBios& other)
+    : VendorStringNumber(0),
+      Vendor(DuplicateString(other.Vendor)),
+      BIOSVersionStringNumber(0),
+      BIOSVersion(DuplicateString(other.BIOSVersion)),
+      BIOSStartingSegment(other.BIOSStartingSegment),
+      BIOSReleaseDateStringNumber(0),
+      BIOSReleaseDate(DuplicateString(other.BIOSReleaseDate)),
+      BIOSROMSize(other.BIOSROMSize),
+      BIOSCharacteristics{},
+      ExtensionByte1(other.ExtensionByte1),
+      ExtensionByte2(other.ExtensionByte2),
+      SystemBIOSMajorRelease(other.SystemBIOSMajorRelease),
+      SystemBIOSMinorRelease(other.SystemBIOSMinorRelease),
+      EmbeddedFirmwareMajorRelease(other.EmbeddedFirmwareMajorRelease),
+      EmbeddedFirmwareMinorRelease(other.EmbeddedFirmwareMinorRelease) {
+    for (int i = 0; i < BIOSCharacteristicsSize; ++i) {
+        BIOSCharacteristics[i] = other.BIOSCharacteristics[i];
+    }
+}
+
+// The target keeps its own string numbers.
+TypeBios& TypeBios::operator=(const TypeBios& other) {
+    if (this == &other) return *this;
+    AssignString(Vendor, other.Vendor);
+    AssignString(BIOSVersion, other.BIOSVersion);
+    AssignString(BIOSReleaseDate, other.BIOSReleaseDate);
+    BIOSStartingSegment = other.BIOSStartingSegment;
+    BIOSROMSize = other.BIOSROMSize;
+    for (int i = 0; i < BIOSCharacteristicsSize; ++i) {
+        BIOSCharacteristics[i] = other.BIOSCharacteristics[i];
+    }
+    ExtensionByte1 = other.ExtensionByte1;
+    ExtensionByte2 = other.ExtensionByte2;
+    SystemBIOSMajorRelease = other.SystemBIOSMajorRelease;
+    SystemBIOSMinorRelease = other.SystemBIOSMinorRelease;
+    EmbeddedFirmwareMajorRelease = other.EmbeddedFirmwareMajorRelease;
+    EmbeddedFirmwareMinorRelease = other.EmbeddedFirmwareMinorRelease;
+    return *this;
+}
+
+TypeBios::~TypeBios() {
+    ReleaseString(Vendor);
+    ReleaseString(BIOSVersion);
+    ReleaseString(BIOSReleaseDate);
+}
 
 namespace pimpl {
 
-void DecodeBios(ParseState&, FieldCursor&) {}
+namespace {
+
+const char* dateLocaleName = "en_US";
+
+// Like std::substr, but failing with the message that the date conversion reports.
+std::string Substring(const std::string& text, std::size_t position, std::size_t count) {
+    if (position > text.size()) throw std::out_of_range("invalid string position");
+    return text.substr(position, count);
+}
+
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// Parses like std::stoi in base 10: leading white space, an optional sign, then the longest run
+// of digits; whatever follows is ignored.
+int ParseInt(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size() && IsSpace(text[i])) ++i;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+    const std::size_t firstDigit = i;
+    // Magnitude limit: INT_MAX, or one more for a negative value.
+    const long long limit = std::numeric_limits<int>::max() + (negative ? 1LL : 0LL);
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > limit) throw std::out_of_range("stoi argument out of range");
+    }
+    if (i == firstDigit) throw std::invalid_argument("invalid stoi argument");
+    return static_cast<int>(negative ? -value : value);
+}
+
+// The locale that dates are formatted with. Every formatted field is numeric, so only its
+// existence matters: a missing "en_US" is reported as a failure.
+std::locale DateLocale() {
+#if defined(_WIN32)
+    // mingw's std::locale knows only "C", so ask the C runtime whether the locale exists; it
+    // also knows the name in its "en-US" spelling.
+    _locale_t locale = _create_locale(LC_ALL, dateLocaleName);
+    if (locale == nullptr) {
+        std::string hyphenated(dateLocaleName);
+        for (char& c : hyphenated) {
+            if (c == '_') c = '-';
+        }
+        locale = _create_locale(LC_ALL, hyphenated.c_str());
+    }
+    if (locale == nullptr) throw std::runtime_error("bad locale name");
+    _free_locale(locale);
+    return std::locale::classic();
+#else
+    try {
+        return std::locale(dateLocaleName);
+    } catch (const std::runtime_error&) {
+        throw std::runtime_error("bad locale name");
+    }
+#endif
+}
+
+// "+hh:mm" or "-hh:mm".
+std::string FormatUtcOffset(int offsetHours) {
+    const long long seconds = offsetHours * 3600LL;
+    const long long magnitude = seconds < 0 ? -seconds : seconds;
+    const long long hours = magnitude / 3600;
+    const long long minutes = magnitude % 3600 / 60;
+    std::string text(seconds < 0 ? "-" : "+");
+    if (hours < 10) text += '0';
+    text += std::to_string(hours);
+    text += ':';
+    if (minutes < 10) text += '0';
+    text += std::to_string(minutes);
+    return text;
+}
+
+// `time` as "yyyy-mm-ddThh:mm:ss" followed by FormatUtcOffset(offsetHours); empty when a field
+// is out of range. Throws std::runtime_error "bad locale name" without the "en_US" locale.
+std::string FormatDateTime(const std::tm& time, int offsetHours) {
+    const bool valid = time.tm_sec >= 0 && time.tm_sec <= 61 && time.tm_min >= 0 &&
+                       time.tm_min <= 59 && time.tm_hour >= 0 && time.tm_hour <= 23 &&
+                       time.tm_mday >= 1 && time.tm_mday <= 31 && time.tm_mon >= 0 &&
+                       time.tm_mon <= 11 && time.tm_year >= 0 && time.tm_wday >= 0 &&
+                       time.tm_wday <= 6 && time.tm_yday >= 0 && time.tm_yday <= 365;
+    if (!valid) return std::string();
+
+    std::ostringstream text;
+    text.imbue(DateLocale());
+    // The zone designator always states `offsetHours`, never the local zone, so the local
+    // offset ("%z") is not written at all; Windows' C runtime would write a zone name there.
+    text << std::put_time(&time, "%Y-%m-%dT%H:%M:%S");
+    if (!text.good()) return std::string();
+    return text.str() + FormatUtcOffset(offsetHours);
+}
+
+// The release date text "mm/dd/yyyy", parts taken by position, as "yyyy-mm-ddThh:mm:ss+00:00"
+// after std::mktime has normalized it in local time; empty for a year before 1900. Throws
+// std::out_of_range "invalid string position" for a text shorter than six characters and
+// std::invalid_argument "invalid stoi argument" for a part without a number.
+std::string ReleaseDateText(const std::string& date) {
+    std::tm time{};  // midnight, daylight saving time not in force
+    time.tm_year = ParseInt(Substring(date, 6, 4)) - 1900;
+    time.tm_mon = ParseInt(Substring(date, 0, 2)) - 1;
+    time.tm_mday = ParseInt(Substring(date, 3, 2));
+    // Normalizes the fields in local time (01/00/2020 becomes December 31st) and fills the week
+    // and year days. Its result is not needed and a failure is ignored: FormatDateTime judges
+    // the fields as mktime left them.
+    std::mktime(&time);
+    return FormatDateTime(time, 0);
+}
+
+}  // namespace
+
+namespace testing {
+const char* SetDateLocaleName(const char* name) {
+    const char* previous = dateLocaleName;
+    dateLocaleName = name;
+    return previous;
+}
+}  // namespace testing
+
+void DecodeBios(ParseState& state, FieldCursor& fields) {
+    TypeBios& bios = state.current.bios;
+    if (state.version >= SMBiosSpecVersion::V2_0) {
+        bios.VendorStringNumber = fields.Byte();
+        bios.BIOSVersionStringNumber = fields.Byte();
+        bios.BIOSStartingSegment = fields.Word();
+        bios.BIOSReleaseDateStringNumber = fields.Byte();
+        bios.BIOSROMSize = fields.Byte();
+        fields.Bytes(bios.BIOSCharacteristics, TypeBios::BIOSCharacteristicsSize);
+
+        AssignString(bios.Vendor, LookupString(state, bios.VendorStringNumber));
+        AssignString(bios.BIOSVersion, LookupString(state, bios.BIOSVersionStringNumber));
+        const std::string date(LookupString(state, bios.BIOSReleaseDateStringNumber));
+        AssignString(bios.BIOSReleaseDate, std::string_view(ReleaseDateText(date)));
+    }
+    if (state.version >= SMBiosSpecVersion::V2_4) {
+        bios.ExtensionByte1 = fields.Byte();
+        bios.ExtensionByte2 = fields.Byte();
+        bios.SystemBIOSMajorRelease = fields.Byte();
+        bios.SystemBIOSMinorRelease = fields.Byte();
+        bios.EmbeddedFirmwareMajorRelease = fields.Byte();
+        bios.EmbeddedFirmwareMinorRelease = fields.Byte();
+    }
+}
 
 }  // namespace pimpl
 }  // namespace kelvo::shared::smbios
