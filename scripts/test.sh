@@ -35,6 +35,9 @@ run_windows() {
     # One persistent wineserver for the whole run: a warm start costs a tenth of a cold one.
     # Its output goes to a file so that no pipe is held open after the tests end.
     /usr/lib/wine/wineserver -p >"$root/build/windows/wineserver.log" 2>&1 || true
+    # Boot the prefix now, so that Wine's background services are started here with their
+    # output in a file, not by a test whose pipe they would then keep open.
+    /usr/lib/wine/wine64 wineboot >"$root/build/windows/wineboot.log" 2>&1
     local status=0
     ctest --test-dir build/windows --output-on-failure || status=$?
     /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true

@@ -12,7 +12,7 @@ int main() {
         char text[1024];
         if (Error::ToString(info.GetError(), nullptr) < static_cast<int>(sizeof text)) {
             Error::ToString(info.GetError(), text);
-            std::printf("no SMBIOS table: %s\n", text);
+            std::printf("SMBIOS table not decoded: %s\n", text);
         }
         return 0;
     }
