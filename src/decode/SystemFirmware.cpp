@@ -77,9 +77,12 @@ void SystemFirmware::GenerateSMBIOSData(ParseState& state) {
             current = decoded.get();
             switch (decoded->type) {
                 case 0:
+                    logging::LogParsed(57, kWalkName, "SMBIOS TypeBios parsed as: ", decoded->bios);
                     bios = decoded->bios;
                     break;
                 case 1:
+                    logging::LogParsed(62, kWalkName,
+                                       "SMBIOS TypeSysInfo parsed as: ", decoded->sysInfo);
                     sysInfo = decoded->sysInfo;
                     break;
                 case 2:
@@ -95,6 +98,8 @@ void SystemFirmware::GenerateSMBIOSData(ParseState& state) {
                     slot = decoded->slot;
                     break;
                 case 11:
+                    logging::LogParsed(91, kWalkName,
+                                       "SMBIOS TypeOemStrings parsed as: ", decoded->oemStrings);
                     oemStrings = decoded->oemStrings;
                     break;
                 case 16:

@@ -1,9 +1,12 @@
 #include "logging/LogSites.h"
 
 #include <cstring>
+#include <sstream>
 
 #include <plog/Logger.h>
 #include <plog/Record.h>
+
+#include "render/RecordText.h"
 
 namespace kelvo::shared::smbios::logging {
 
@@ -19,7 +22,34 @@ void Write(Severity severity, std::size_t line, const char* function, const char
     *plog::get<0>() += record;
 }
 
+template <class Parsed>
+void WriteParsed(std::size_t line, const char* function, const char* prefix, const Parsed& parsed) {
+    if (!Admits(Severity::Debug)) return;
+    plog::Record record(plog::debug, function, line, "", nullptr, 0);
+    record << prefix;
+    // Rendered into a fresh stream before the record is handed on, so a renderer's own
+    // warning record arrives before this one.
+    std::ostringstream text;
+    text << parsed;
+    record << text.str();
+    *plog::get<0>() += record;
+}
+
 }  // namespace
+
+void LogParsed(std::size_t line, const char* function, const char* prefix, const TypeBios& record) {
+    WriteParsed(line, function, prefix, record);
+}
+
+void LogParsed(std::size_t line, const char* function, const char* prefix,
+               const TypeSysInfo& record) {
+    WriteParsed(line, function, prefix, record);
+}
+
+void LogParsed(std::size_t line, const char* function, const char* prefix,
+               const TypeOemStrings& record) {
+    WriteParsed(line, function, prefix, record);
+}
 
 bool Admits(Severity severity) {
     const auto* logger = plog::get<0>();

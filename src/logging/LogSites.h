@@ -4,6 +4,9 @@
 #include <string>
 
 #include <kelvo/error/Error.h>
+#include <smbios/TypeBios.h>
+#include <smbios/TypeOemStrings.h>
+#include <smbios/TypeSysInfo.h>
 
 namespace kelvo::shared::smbios::logging {
 
@@ -20,6 +23,14 @@ void LogMessage(Severity severity, std::size_t line, const char* function, const
 // Writes one record whose message is `prefix` followed by the error's text.
 void LogFailure(Severity severity, std::size_t line, const char* function, const char* prefix,
                 const kelvo::shared::error::Error& error);
+
+// Writes a debug record: `prefix` followed by the record's one-line text form. The text is
+// rendered only when the logger admits debug records.
+void LogParsed(std::size_t line, const char* function, const char* prefix, const TypeBios& record);
+void LogParsed(std::size_t line, const char* function, const char* prefix,
+               const TypeSysInfo& record);
+void LogParsed(std::size_t line, const char* function, const char* prefix,
+               const TypeOemStrings& record);
 
 // The error's text as its ToString gives it, up to the first NUL.
 std::string ErrorText(const kelvo::shared::error::Error& error);

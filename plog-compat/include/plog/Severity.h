@@ -6,7 +6,17 @@
 
 namespace plog {
 
-enum Severity { none = 0, fatal = 1, error = 2, warning = 3, info = 4, debug = 5, verbose = 6 };
+// A fixed underlying type makes every 32-bit value valid: hosts may pass severities outside
+// 0 to 6, which compare as the signed numbers they are.
+enum Severity : int {
+    none = 0,
+    fatal = 1,
+    error = 2,
+    warning = 3,
+    info = 4,
+    debug = 5,
+    verbose = 6
+};
 
 inline const char* severityToString(Severity severity) {
     switch (severity) {

@@ -81,6 +81,11 @@ private:
 template <class T>
 class Singleton : NonCopyable {
 public:
+#if defined(__clang__) || defined(__GNUC__) && __GNUC__ >= 8
+    // Runs before T is constructed; the pointer is only stored, so UBSan must not check the
+    // vptr it cannot have yet.
+    __attribute__((no_sanitize("vptr")))
+#endif
     Singleton() {
         assert(!m_instance);
         m_instance = static_cast<T*>(this);
