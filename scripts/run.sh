@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# The main job: build the library for Linux and read the running machine's SMBIOS table with
-# the example host program.
+# The main job: build the library and the kelvo-smbios tool for Linux and show the running
+# machine's SMBIOS records. Arguments go to the tool (--json, --file PATH, ...).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake -S . -B build/linux -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
-cmake --build build/linux -j "$(nproc)" --target kelvo-host-example
-./build/linux/bin/kelvo-host-example
+cmake --build build/linux -j "$(nproc)" --target kelvo-smbios kelvo-smbios-example-files
+exec ./build/linux/bin/kelvo-smbios "$@"
