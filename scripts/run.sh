@@ -5,5 +5,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake -S . -B build/linux -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
-cmake --build build/linux -j "$(nproc)" --target kelvo-smbios kelvo-smbios-example-files
+# Build progress goes to stderr, so that stdout holds only what the tool prints.
+cmake --build build/linux -j "$(nproc)" --target kelvo-smbios kelvo-smbios-example-files >&2
 exec ./build/linux/bin/kelvo-smbios "$@"
