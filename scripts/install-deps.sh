@@ -12,7 +12,7 @@ for package in "${packages[@]}"; do
         missing+=("$package")
 done
 if [ "${#missing[@]}" -gt 0 ]; then
-    echo "installing: ${missing[*]}"
+    echo "installing: ${missing[*]}" >&2
     SUDO=""
     [ "$(id -u)" -eq 0 ] || SUDO=sudo
     $SUDO apt-get update -qq
