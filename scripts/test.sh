@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs every test: Linux (GCC), Linux with AddressSanitizer and UBSan, and Windows
-# (mingw-w64 cross build, run under Wine). Pass configuration names to run only those.
+# Builds and runs every test: Linux (GCC), Linux with AddressSanitizer and UBSan, Windows
+# (mingw-w64 cross build, run under Wine), then the hardening runs of test-hardening.sh (fuzzing,
+# valgrind, ThreadSanitizer, benchmark build). Pass configuration names to run only those.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -8,7 +9,7 @@ root=$PWD
 bash scripts/install-deps.sh
 
 configs=("$@")
-[ "${#configs[@]}" -gt 0 ] || configs=(linux asan windows)
+[ "${#configs[@]}" -gt 0 ] || configs=(linux asan windows fuzz valgrind tsan bench-build)
 jobs=$(nproc)
 
 build() {  # build DIR [cmake options...]
@@ -46,5 +47,8 @@ run_windows() {
 
 for config in "${configs[@]}"; do
     echo "=== $config"
-    "run_$config"
+    case $config in
+        fuzz | valgrind | tsan | bench-build) bash scripts/test-hardening.sh "$config" ;;
+        *) "run_$config" ;;
+    esac
 done

@@ -1,0 +1,88 @@
+// Fuzz target: constructs SMBiosInfo from the input through a reader, with the logger set up at
+// verbose so that every log site and record renderer runs, then reads every record, copies the
+// result and checks what holds for any table.
+#include <smbios/Logger.h>
+#include <smbios/SMBiosInfo.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include <plog/Appenders/IAppender.h>
+#include <plog/Record.h>
+
+#include "hardening/Describe.h"
+
+namespace {
+
+using kelvo::shared::smbios::IFirmwareReader;
+using kelvo::shared::smbios::SMBiosInfo;
+using kelvo::shared::smbios::SMBiosSpecVersion;
+
+// Builds each record's message, so that its text is read, then drops it.
+class DiscardingAppender : public plog::IAppender {
+public:
+    void write(const plog::Record& record) override {
+        const plog::util::nchar* message = record.getMessage();
+        sink_ += message != nullptr && message[0] != 0;
+    }
+
+private:
+    unsigned sink_ = 0;
+};
+
+// The input in a heap buffer of exactly its size, so that AddressSanitizer catches any read
+// past its end.
+class ExactReader : public IFirmwareReader {
+public:
+    ExactReader(const std::uint8_t* data, std::size_t size)
+        : bytes_(new std::uint8_t[size]), size_(size) {
+        if (size != 0) std::memcpy(bytes_.get(), data, size);
+    }
+    const std::uint8_t* GetData() const override { return bytes_.get(); }
+    std::uint64_t GetSize() const override { return size_; }
+
+private:
+    std::unique_ptr<std::uint8_t[]> bytes_;
+    std::size_t size_;
+};
+
+void Check(bool condition, const char* what) {
+    if (condition) return;
+    std::fprintf(stderr, "invariant broken: %s\n", what);
+    std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    static DiscardingAppender appender;
+    kelvoSharedInitializeLogger(plog::verbose, &appender);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const ExactReader reader(data, size);
+    const SMBiosInfo info(&reader);
+    int nullStrings = 0;
+    const std::string text = kelvo::test::Describe(info, &nullStrings);
+
+    // Without an allocation failure no record holds a null string.
+    Check(nullStrings == 0, "a record string is null");
+    // A table is walked to its end exactly when nothing failed.
+    Check(
+        static_cast<bool>(info.GetError()) == (info.GetSMBiosVersion() == SMBiosSpecVersion::None),
+        "the error and the version disagree");
+
+    // Copies answer the same, and outlive their source.
+    std::unique_ptr<SMBiosInfo> source(new SMBiosInfo(info));
+    const ExactReader empty(nullptr, 0);
+    SMBiosInfo assigned(&empty);  // rejected: something to assign over
+    assigned = *source;
+    source.reset();
+    Check(kelvo::test::Describe(assigned) == text, "a copy answers differently");
+    return 0;
+}
