@@ -21,8 +21,8 @@
 #include <plog/Appenders/IAppender.h>
 #include <plog/Record.h>
 
-#include "hardening/AllocationSeam.h"
 #include "hardening/Tables.h"
+#include "support/AllocationSeam.h"
 #include "support/TableBuilder.h"
 
 namespace {

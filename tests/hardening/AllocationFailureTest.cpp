@@ -11,9 +11,9 @@
 #include <set>
 #include <string>
 
-#include "hardening/AllocationSeam.h"
 #include "hardening/Describe.h"
 #include "hardening/Tables.h"
+#include "support/AllocationSeam.h"
 #include "support/CapturingAppender.h"
 #include "support/TableBuilder.h"
 

@@ -1,46 +1,20 @@
 // Makes every allocation of a construction fail in turn, with the logger at debug: nothing
 // escapes, and a renderer that fails writes its warning before the debug record whose text it
-// cut. Links the library's objects, so the replaced operator new below serves them too.
+// cut. Links the library's objects and the allocation seam, whose operator new serves them too.
 #include <smbios/Logger.h>
 #include <smbios/SMBiosInfo.h>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <new>
 #include <string>
 
+#include "support/AllocationSeam.h"
 #include "support/CapturingAppender.h"
 #include "support/TableBuilder.h"
 
 namespace {
-long allocations = 0;
-long failAt = 0;  // 0: never fail
-}  // namespace
 
-void* operator new(std::size_t size) {
-    if (failAt != 0 && ++allocations == failAt) throw std::bad_alloc();
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) { return ::operator new(size); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    try {
-        return ::operator new(size);
-    } catch (...) {
-        return nullptr;
-    }
-}
-void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
-    return ::operator new(size, tag);
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-
-namespace {
-
+namespace allocations = kelvo::test::allocations;
 using kelvo::test::CapturingAppender;
 using kelvo::test::Native;
 
@@ -57,19 +31,18 @@ TEST(RenderFailureTest, EveryAllocationFailureEndsInsideTheLibrary) {
     int warnings = 0;
     for (long n = 1;; ++n) {
         host.entries.clear();
-        allocations = 0;
-        failAt = n;
+        allocations::Arm(n);
         bool failed = false;
         bool completed = false;
         try {
             const kelvo::shared::smbios::SMBiosInfo info(&reader);
             failed = static_cast<bool>(info.GetError());
-            completed = allocations < n;  // the failure point was never reached
+            completed = allocations::Count() < n;  // the failure point was never reached
         } catch (...) {
-            failAt = 0;
+            allocations::Disarm();
             FAIL() << "allocation " << n << " escaped the constructor";
         }
-        failAt = 0;
+        allocations::Disarm();
         if (completed) {
             EXPECT_FALSE(failed);
             break;

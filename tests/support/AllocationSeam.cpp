@@ -1,4 +1,4 @@
-#include "hardening/AllocationSeam.h"
+#include "support/AllocationSeam.h"
 
 #include <cstdlib>
 #include <new>
