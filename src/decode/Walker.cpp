@@ -32,10 +32,42 @@ DecodedStructure& DecodedStructure::operator=(const DecodedStructure& other) {
 }
 
 void DecodedStructure::Reset() {
+    // Only the record of the structure's own type is ever filled, so resetting that one record
+    // brings the whole holder back to its default state.
+    switch (type) {
+        case 0:
+            bios = TypeBios();
+            break;
+        case 1:
+            sysInfo = TypeSysInfo();
+            break;
+        case 2:
+            baseboard = TypeBaseboard();
+            break;
+        case 3:
+            enclosure = TypeSystemEnclosure();
+            break;
+        case 4:
+            processor = TypeProcessor();
+            break;
+        case 9:
+            slot = SystemSlot();
+            break;
+        case 11:
+            oemStrings = TypeOemStrings();
+            break;
+        case 16:
+            physicalMemory = TypePhysicalMemory();
+            break;
+        case 17:
+            memoryDevice = TypeMemoryDevice();
+            break;
+        default:
+            break;
+    }
     type = 0;
     length = 0;
     handle = 0;
-    *this = DecodedStructure();
 }
 
 std::unique_ptr<DecodedStructure> NextStructure(ParseState& state) {
