@@ -3,7 +3,7 @@
 #include <kelvo/error/Error.h>
 #include <smbios/Export.h>
 #include <smbios/IFirmwareReader.h>
-#include <smbios/SMBiosSpecVersion.h>
+#include <smbios/TableVersion.h>
 #include <smbios/SystemSlot.h>
 #include <smbios/TypeBaseboard.h>
 #include <smbios/TypeBios.h>
