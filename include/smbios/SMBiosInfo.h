@@ -3,8 +3,8 @@
 #include <kelvo/error/Error.h>
 #include <smbios/Export.h>
 #include <smbios/IFirmwareReader.h>
-#include <smbios/TableVersion.h>
 #include <smbios/SystemSlot.h>
+#include <smbios/TableVersion.h>
 #include <smbios/TypeBaseboard.h>
 #include <smbios/TypeBios.h>
 #include <smbios/TypeMemoryDevice.h>
