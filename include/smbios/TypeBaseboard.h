@@ -26,7 +26,9 @@ struct KELVO_SMBIOS_API TypeBaseboard {
     std::uint8_t NumberOfContainedObjectHandles;
     // Points into the table buffer at offset 0Fh of the structure: NumberOfContainedObjectHandles
     // 16-bit little-endian handles, not necessarily aligned, so read them byte by byte. Not
-    // owned; valid while the reader's bytes live.
+    // owned; valid while the reader's bytes live. The count is the table's, unchecked: it may
+    // announce more handles than the structure or the table holds. Null when offset 0Fh lies
+    // past the table's end.
     const std::uint16_t* ContainedObjectHandles;
 
     TypeBaseboard();
