@@ -86,13 +86,11 @@ std::unique_ptr<DecodedStructure> NextStructure(ParseState& state) {
     // A header that does not fit ends the walk just as the end of the table does.
     if (next >= end || !table.Contains(next, kHeaderSize)) return Finish(state);
 
-    state.cursor = next;
     state.current.Reset();
     state.current.type = table.U8(next);
     state.current.length = table.U8(next + 1);
     state.current.handle = table.U16(next + 2);
-    state.cursor += kHeaderSize;
-    state.fieldStart = state.cursor;
+    state.fieldStart = next + kHeaderSize;
 
     if (state.current.type == kEndOfTable) return Finish(state);
     return DecodeStructure(state);
@@ -132,7 +130,6 @@ std::unique_ptr<DecodedStructure> DecodeStructure(ParseState& state) {
         default:
             break;
     }
-    state.cursor = fields.Offset();
     return std::make_unique<DecodedStructure>(state.current);
 }
 

@@ -45,8 +45,9 @@ struct ParseState {
 
     bool started = false;   // the first structure has been located
     bool finished = false;  // the end of the table has been reached
-    std::uint64_t cursor = 0;
-    std::uint64_t fieldStart = 0;  // offset 04h of the current structure
+    // Offset 04h of the current structure. The decoders' byte cursor starts here (a
+    // FieldCursor); the next structure is found from here and the Length alone.
+    std::uint64_t fieldStart = 0;
 };
 
 // Locates the next structure and decodes it, or yields null at the end of the table.

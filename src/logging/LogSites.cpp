@@ -35,6 +35,15 @@ void WriteParsed(std::size_t line, const char* function, const char* prefix, con
     *plog::get<0>() += record;
 }
 
+// The error's text as its ToString gives it, up to the first NUL.
+std::string ErrorText(const kelvo::shared::error::Error& error) {
+    using kelvo::shared::error::Error;
+    std::string text(static_cast<std::size_t>(Error::ToString(error, nullptr)), '-');
+    Error::ToString(error, &text[0]);
+    text.resize(std::strlen(text.c_str()));
+    return text;
+}
+
 }  // namespace
 
 void LogParsed(std::size_t line, const char* function, const char* prefix, const TypeBios& record) {
@@ -66,14 +75,6 @@ void LogFailure(Severity severity, std::size_t line, const char* function, const
     if (!Admits(severity)) return;
     const std::string text = ErrorText(error);
     Write(severity, line, function, prefix, &text);
-}
-
-std::string ErrorText(const kelvo::shared::error::Error& error) {
-    using kelvo::shared::error::Error;
-    std::string text(static_cast<std::size_t>(Error::ToString(error, nullptr)), '-');
-    Error::ToString(error, &text[0]);
-    text.resize(std::strlen(text.c_str()));
-    return text;
 }
 
 }  // namespace kelvo::shared::smbios::logging

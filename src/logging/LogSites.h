@@ -32,7 +32,4 @@ void LogParsed(std::size_t line, const char* function, const char* prefix,
 void LogParsed(std::size_t line, const char* function, const char* prefix,
                const TypeOemStrings& record);
 
-// The error's text as its ToString gives it, up to the first NUL.
-std::string ErrorText(const kelvo::shared::error::Error& error);
-
 }  // namespace kelvo::shared::smbios::logging
