@@ -1,6 +1,6 @@
 #pragma once
 
-#include "decode/TableView.h"
+#include "common/TableView.h"
 #include "decode/Walker.h"
 
 namespace kelvo::shared::smbios::pimpl {

@@ -7,7 +7,7 @@
 
 #include <smbios/SMBiosInfo.h>
 
-#include "decode/TableView.h"
+#include "common/TableView.h"
 
 namespace kelvo::shared::smbios::pimpl {
 

@@ -1,4 +1,4 @@
-#include "decode/TableView.h"
+#include "common/TableView.h"
 
 #include <gtest/gtest.h>
 

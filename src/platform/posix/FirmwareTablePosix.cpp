@@ -7,7 +7,7 @@
 #include <cstring>
 #include <system_error>
 
-#include "decode/TableView.h"
+#include "common/TableView.h"
 
 namespace kelvo::shared::smbios::platform {
 
