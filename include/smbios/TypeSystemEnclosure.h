@@ -68,9 +68,6 @@ struct KELVO_SMBIOS_API TypeSystemEnclosure {
     ~TypeSystemEnclosure();
 
 private:
-    // Unit tests reach the chassis type names through this fixture.
-    friend class EnclosureNameTest;
-
     // Static name of the chassis type in ChassisType, ignoring the chassis lock bit.
     const char* GetEnclosureName();
 };

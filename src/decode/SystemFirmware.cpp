@@ -3,6 +3,7 @@
 #include <exception>
 #include <stdexcept>
 
+#include "decode/RecordTypes.h"
 #include "facade/FailureCapture.h"
 #include "logging/LogSites.h"
 
@@ -75,41 +76,9 @@ void SystemFirmware::GenerateSMBIOSData(ParseState& state) {
     try {
         while (std::unique_ptr<DecodedStructure> decoded = NextStructure(state)) {
             current = decoded.get();
-            switch (decoded->type) {
-                case 0:
-                    logging::LogParsed(57, kWalkName, "SMBIOS TypeBios parsed as: ", decoded->bios);
-                    bios = decoded->bios;
-                    break;
-                case 1:
-                    logging::LogParsed(62, kWalkName,
-                                       "SMBIOS TypeSysInfo parsed as: ", decoded->sysInfo);
-                    sysInfo = decoded->sysInfo;
-                    break;
-                case 2:
-                    baseboard = decoded->baseboard;
-                    break;
-                case 3:
-                    enclosure = decoded->enclosure;
-                    break;
-                case 4:
-                    processor = decoded->processor;
-                    break;
-                case 9:
-                    slot = decoded->slot;
-                    break;
-                case 11:
-                    logging::LogParsed(91, kWalkName,
-                                       "SMBIOS TypeOemStrings parsed as: ", decoded->oemStrings);
-                    oemStrings = decoded->oemStrings;
-                    break;
-                case 16:
-                    physicalMemory = decoded->physicalMemory;
-                    break;
-                case 17:
-                    memoryDevice = decoded->memoryDevice;
-                    break;
-                default:
-                    break;
+            if (const RecordType* row = FindRecordType(decoded->type)) {
+                if (row->log != nullptr) row->log(*decoded);
+                row->store(*decoded, *this);
             }
             current = nullptr;
         }

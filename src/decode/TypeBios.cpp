@@ -4,6 +4,7 @@
 #include <iomanip>
 #include <limits>
 #include <locale>
+#include <new>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -12,88 +13,20 @@
 #include <locale.h>
 #endif
 
-#include "decode/DateTime.h"
-#include "decode/Decoders.h"
-#include "decode/OwnedString.h"
+#include "decode/FieldOperations.h"
+#include "decode/RecordDecoder.h"
 
 namespace kelvo::shared::smbios {
 
-using pimpl::AssignString;
-using pimpl::DuplicateString;
-using pimpl::ReleaseString;
-
 const int TypeBios::BIOSCharacteristicsSize;
 
-TypeBios::TypeBios()
-    : VendorStringNumber(0),
-      Vendor(DuplicateString("")),
-      BIOSVersionStringNumber(0),
-      BIOSVersion(DuplicateString("")),
-      BIOSStartingSegment(0),
-      BIOSReleaseDateStringNumber(0),
-      BIOSReleaseDate(DuplicateString("")),
-      BIOSROMSize(0),
-      BIOSCharacteristics{},
-      ExtensionByte1(0),
-      ExtensionByte2(0),
-      SystemBIOSMajorRelease(0),
-      SystemBIOSMinorRelease(0),
-      EmbeddedFirmwareMajorRelease(0),
-      EmbeddedFirmwareMinorRelease(0) {}
-
-// The string numbers stay 0: they belong to the structure that was decoded, not to copies.
-TypeBios::TypeBios(const TypeBios& other)
-    : VendorStringNumber(0),
-      Vendor(DuplicateString(other.Vendor)),
-      BIOSVersionStringNumber(0),
-      BIOSVersion(DuplicateString(other.BIOSVersion)),
-      BIOSStartingSegment(other.BIOSStartingSegment),
-      BIOSReleaseDateStringNumber(0),
-      BIOSReleaseDate(DuplicateString(other.BIOSReleaseDate)),
-      BIOSROMSize(other.BIOSROMSize),
-      BIOSCharacteristics{},
-      ExtensionByte1(other.ExtensionByte1),
-      ExtensionByte2(other.ExtensionByte2),
-      SystemBIOSMajorRelease(other.SystemBIOSMajorRelease),
-      SystemBIOSMinorRelease(other.SystemBIOSMinorRelease),
-      EmbeddedFirmwareMajorRelease(other.EmbeddedFirmwareMajorRelease),
-      EmbeddedFirmwareMinorRelease(other.EmbeddedFirmwareMinorRelease) {
-    for (int i = 0; i < BIOSCharacteristicsSize; ++i) {
-        BIOSCharacteristics[i] = other.BIOSCharacteristics[i];
-    }
-}
-
-// The target keeps its own string numbers.
-TypeBios& TypeBios::operator=(const TypeBios& other) {
-    if (this == &other) return *this;
-    AssignString(Vendor, other.Vendor);
-    AssignString(BIOSVersion, other.BIOSVersion);
-    AssignString(BIOSReleaseDate, other.BIOSReleaseDate);
-    BIOSStartingSegment = other.BIOSStartingSegment;
-    BIOSROMSize = other.BIOSROMSize;
-    for (int i = 0; i < BIOSCharacteristicsSize; ++i) {
-        BIOSCharacteristics[i] = other.BIOSCharacteristics[i];
-    }
-    ExtensionByte1 = other.ExtensionByte1;
-    ExtensionByte2 = other.ExtensionByte2;
-    SystemBIOSMajorRelease = other.SystemBIOSMajorRelease;
-    SystemBIOSMinorRelease = other.SystemBIOSMinorRelease;
-    EmbeddedFirmwareMajorRelease = other.EmbeddedFirmwareMajorRelease;
-    EmbeddedFirmwareMinorRelease = other.EmbeddedFirmwareMinorRelease;
-    return *this;
-}
-
-TypeBios::~TypeBios() {
-    ReleaseString(Vendor);
-    ReleaseString(BIOSVersion);
-    ReleaseString(BIOSReleaseDate);
-}
+KELVO_DESCRIBED_MEMBERS(TypeBios, TypeBios)
 
 namespace pimpl {
 
 namespace {
 
-const char* dateLocaleName = "en_US";
+constexpr const char* kDateLocaleName = "en_US";
 
 // Like std::substr, but failing with the message that the date conversion reports.
 std::string Substring(const std::string& text, std::size_t position, std::size_t count) {
@@ -130,9 +63,9 @@ std::locale DateLocale() {
 #if defined(_WIN32)
     // mingw's std::locale knows only "C", so ask the C runtime whether the locale exists; it
     // also knows the name in its "en-US" spelling.
-    _locale_t locale = _create_locale(LC_ALL, dateLocaleName);
+    _locale_t locale = _create_locale(LC_ALL, kDateLocaleName);
     if (locale == nullptr) {
-        std::string hyphenated(dateLocaleName);
+        std::string hyphenated(kDateLocaleName);
         for (char& c : hyphenated) {
             if (c == '_') c = '-';
         }
@@ -143,7 +76,7 @@ std::locale DateLocale() {
     return std::locale::classic();
 #else
     try {
-        return std::locale(dateLocaleName);
+        return std::locale(kDateLocaleName);
     } catch (const std::runtime_error&) {
         throw std::runtime_error("bad locale name");
     }
@@ -202,36 +135,18 @@ std::string ReleaseDateText(const std::string& date) {
 
 }  // namespace
 
-namespace testing {
-const char* SetDateLocaleName(const char* name) {
-    const char* previous = dateLocaleName;
-    dateLocaleName = name;
-    return previous;
-}
-}  // namespace testing
-
-void DecodeBios(ParseState& state, FieldCursor& fields) {
-    TypeBios& bios = state.current.bios;
-    if (state.version >= SMBiosSpecVersion::V2_0) {
-        bios.VendorStringNumber = fields.Byte();
-        bios.BIOSVersionStringNumber = fields.Byte();
-        bios.BIOSStartingSegment = fields.Word();
-        bios.BIOSReleaseDateStringNumber = fields.Byte();
-        bios.BIOSROMSize = fields.Byte();
-        fields.Bytes(bios.BIOSCharacteristics, TypeBios::BIOSCharacteristicsSize);
-
-        AssignString(bios.Vendor, LookupString(state, bios.VendorStringNumber));
-        AssignString(bios.BIOSVersion, LookupString(state, bios.BIOSVersionStringNumber));
-        const std::string date(LookupString(state, bios.BIOSReleaseDateStringNumber));
-        AssignString(bios.BIOSReleaseDate, std::string_view(ReleaseDateText(date)));
+void DecodeSpecial(const StructureReader& s, TypeBios& bios) {
+    const std::string date(s.String(bios.BIOSReleaseDateStringNumber));
+    if (!s.withinLength) {
+        SetText(bios.BIOSReleaseDate, ReleaseDateText(date));
+        return;
     }
-    if (state.version >= SMBiosSpecVersion::V2_4) {
-        bios.ExtensionByte1 = fields.Byte();
-        bios.ExtensionByte2 = fields.Byte();
-        bios.SystemBIOSMajorRelease = fields.Byte();
-        bios.SystemBIOSMinorRelease = fields.Byte();
-        bios.EmbeddedFirmwareMajorRelease = fields.Byte();
-        bios.EmbeddedFirmwareMinorRelease = fields.Byte();
+    // Read as the structure is, a date that does not convert leaves the text empty.
+    try {
+        SetText(bios.BIOSReleaseDate, ReleaseDateText(date));
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (...) {
     }
 }
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "decode/Decoders.h"
-#include "decode/OwnedString.h"
+#include "decode/FieldOperations.h"
+#include "decode/RecordDecoder.h"
 
 namespace kelvo::shared::smbios {
 
@@ -29,26 +29,27 @@ char* CopyArea(const TypeOemStrings& source) {
 
 }  // namespace
 
-TypeOemStrings::TypeOemStrings() : Count(0), Strings(nullptr), StringsSize(1) {}
+// A record that was never decoded has no area and a size of 1.
+TypeOemStrings::TypeOemStrings() {
+    pimpl::InitFields(*this);
+    StringsSize = 1;
+}
 
-TypeOemStrings::TypeOemStrings(const TypeOemStrings& other)
-    : Count(other.Count), Strings(CopyArea(other)), StringsSize(other.StringsSize) {}
+TypeOemStrings::TypeOemStrings(const TypeOemStrings& other) : Strings(CopyArea(other)) {
+    pimpl::CopyFields(*this, other);
+}
 
 TypeOemStrings& TypeOemStrings::operator=(const TypeOemStrings& other) {
     if (this == &other) return *this;
     // Copy first: if the allocation throws, this record is left as it was.
     char* area = CopyArea(other);
-    Count = other.Count;
-    StringsSize = other.StringsSize;
+    pimpl::AssignFields(*this, other);
     delete[] Strings;
     Strings = area;
     return *this;
 }
 
-TypeOemStrings::~TypeOemStrings() {
-    delete[] Strings;
-    Strings = nullptr;
-}
+TypeOemStrings::~TypeOemStrings() { pimpl::ReleaseFields(*this); }
 
 std::uint64_t TypeOemStrings::GetOemStrings(char** out) const {
     if (Strings == nullptr || StringsSize < 1 || out == nullptr) return kRefused;
@@ -70,25 +71,19 @@ std::uint64_t TypeOemStrings::GetOemStrings(char** out) const {
 
 namespace pimpl {
 
-void DecodeOemStrings(ParseState& state, FieldCursor& fields) {
-    TypeOemStrings& record = state.current.oemStrings;
-    if (state.version < SMBiosSpecVersion::V2_0) return;
-    record.StringsSize = 0;
-    record.Count = fields.Byte();
-    delete[] record.Strings;
-    record.Strings = nullptr;
-
-    // The area runs from offset 05h, whatever the structure's Length says, up to and
-    // including the NUL that is followed by the set's closing NUL. Bytes past the end of the
-    // table read as NUL, so strings that run into the end are cut there and still end with a
-    // NUL.
+// The area holds the strings up to and including the NUL that is followed by the set's closing
+// NUL. Read by version it runs from offset 05h, whatever the structure's Length says; read within
+// the Length, it is the structure's string set. Bytes past the end of the table read as NUL, so
+// strings that run into the end are cut there and still end with a NUL.
+void DecodeSpecial(const StructureReader& s, TypeOemStrings& record) {
     std::string area;
     if (record.Count != 0) {
-        std::uint8_t byte = fields.Byte();
+        std::uint64_t at = s.withinLength ? s.length : 0x05;
+        std::uint8_t byte = s.Read<std::uint8_t>(at++);
         if (byte != 0) {
             for (;;) {
                 area.push_back(static_cast<char>(byte));
-                const std::uint8_t next = fields.Byte();
+                const std::uint8_t next = s.Read<std::uint8_t>(at++);
                 if (byte == 0 && next == 0) break;
                 byte = next;
             }

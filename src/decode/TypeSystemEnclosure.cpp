@@ -3,14 +3,10 @@
 #include <cstddef>
 #include <cstring>
 
-#include "decode/Decoders.h"
-#include "decode/OwnedString.h"
+#include "decode/FieldOperations.h"
+#include "decode/RecordDecoder.h"
 
 namespace kelvo::shared::smbios {
-
-using pimpl::AssignString;
-using pimpl::DuplicateString;
-using pimpl::ReleaseString;
 
 namespace {
 
@@ -73,114 +69,32 @@ constexpr std::uint8_t kChassisLockBit = 0x80;
 
 }  // namespace
 
-TypeSystemEnclosure::SMBios_2_1::SMBios_2_1()
-    : BootUpState(0), PowerSupplyState(0), ThermalState(0), SecurityStatus(0) {}
+TypeSystemEnclosure::SMBios_2_1::SMBios_2_1() { pimpl::InitFields(*this); }
 
-TypeSystemEnclosure::SMBios_2_3::SMBios_2_3()
-    : OEMDefined(0),
-      Height(0),
-      NumberOfPowerCords(0),
-      ContainedElementCount(0),
-      ContainedElementRecordLength(0),
-      ContainedElements(nullptr) {}
+// The contained elements are copied whole, before anything else changes: if that allocation
+// throws, the record is left as it was.
+TypeSystemEnclosure::SMBios_2_3::SMBios_2_3() { pimpl::InitFields(*this); }
 
 TypeSystemEnclosure::SMBios_2_3::SMBios_2_3(const SMBios_2_3& other)
-    : OEMDefined(other.OEMDefined),
-      Height(other.Height),
-      NumberOfPowerCords(other.NumberOfPowerCords),
-      ContainedElementCount(other.ContainedElementCount),
-      ContainedElementRecordLength(other.ContainedElementRecordLength),
-      ContainedElements(CopyBlock(other.ContainedElements, BlockSize(other))) {}
+    : ContainedElements(CopyBlock(other.ContainedElements, BlockSize(other))) {
+    pimpl::CopyFields(*this, other);
+}
 
 TypeSystemEnclosure::SMBios_2_3& TypeSystemEnclosure::SMBios_2_3::operator=(
     const SMBios_2_3& other) {
     if (this == &other) return *this;
-    // Copy the block first: if the allocation throws, this record is left as it was.
     std::uint8_t* block = CopyBlock(other.ContainedElements, BlockSize(other));
-    OEMDefined = other.OEMDefined;
-    Height = other.Height;
-    NumberOfPowerCords = other.NumberOfPowerCords;
-    ContainedElementCount = other.ContainedElementCount;
-    ContainedElementRecordLength = other.ContainedElementRecordLength;
+    pimpl::AssignFields(*this, other);
     delete[] ContainedElements;
     ContainedElements = block;
     return *this;
 }
 
-TypeSystemEnclosure::SMBios_2_3::~SMBios_2_3() {
-    delete[] ContainedElements;
-    ContainedElements = nullptr;
-}
+TypeSystemEnclosure::SMBios_2_3::~SMBios_2_3() { pimpl::ReleaseFields(*this); }
 
-TypeSystemEnclosure::SMBios_2_7::SMBios_2_7()
-    : SKUNumberStringNumber(0), SKUNumber(DuplicateString("")) {}
-
-TypeSystemEnclosure::SMBios_2_7::SMBios_2_7(const SMBios_2_7& other)
-    : SKUNumberStringNumber(other.SKUNumberStringNumber),
-      SKUNumber(DuplicateString(other.SKUNumber)) {}
-
-TypeSystemEnclosure::SMBios_2_7& TypeSystemEnclosure::SMBios_2_7::operator=(
-    const SMBios_2_7& other) {
-    if (this == &other) return *this;
-    AssignString(SKUNumber, other.SKUNumber);
-    SKUNumberStringNumber = other.SKUNumberStringNumber;
-    return *this;
-}
-
-TypeSystemEnclosure::SMBios_2_7::~SMBios_2_7() { ReleaseString(SKUNumber); }
-
-TypeSystemEnclosure::TypeSystemEnclosure()
-    : ManufacturerStringNumber(0),
-      Manufacturer(DuplicateString("")),
-      ChassisType(0),
-      VersionStringNumber(0),
-      Version(DuplicateString("")),
-      SerialNumberStringNumber(0),
-      SerialNumber(DuplicateString("")),
-      AssetTagStringNumber(0),
-      AssetTag(DuplicateString("")),
-      ChassisTypeName(DuplicateString("")) {}
-
-TypeSystemEnclosure::TypeSystemEnclosure(const TypeSystemEnclosure& other)
-    : ManufacturerStringNumber(other.ManufacturerStringNumber),
-      Manufacturer(DuplicateString(other.Manufacturer)),
-      ChassisType(other.ChassisType),
-      VersionStringNumber(other.VersionStringNumber),
-      Version(DuplicateString(other.Version)),
-      SerialNumberStringNumber(other.SerialNumberStringNumber),
-      SerialNumber(DuplicateString(other.SerialNumber)),
-      AssetTagStringNumber(other.AssetTagStringNumber),
-      AssetTag(DuplicateString(other.AssetTag)),
-      ChassisTypeName(DuplicateString(other.ChassisTypeName)),
-      V2_1(other.V2_1),
-      V2_3(other.V2_3),
-      V2_7(other.V2_7) {}
-
-TypeSystemEnclosure& TypeSystemEnclosure::operator=(const TypeSystemEnclosure& other) {
-    if (this == &other) return *this;
-    AssignString(Manufacturer, other.Manufacturer);
-    ManufacturerStringNumber = other.ManufacturerStringNumber;
-    ChassisType = other.ChassisType;
-    AssignString(ChassisTypeName, other.ChassisTypeName);
-    AssignString(Version, other.Version);
-    VersionStringNumber = other.VersionStringNumber;
-    AssignString(SerialNumber, other.SerialNumber);
-    SerialNumberStringNumber = other.SerialNumberStringNumber;
-    AssignString(AssetTag, other.AssetTag);
-    AssetTagStringNumber = other.AssetTagStringNumber;
-    V2_1 = other.V2_1;
-    V2_3 = other.V2_3;
-    V2_7 = other.V2_7;
-    return *this;
-}
-
-TypeSystemEnclosure::~TypeSystemEnclosure() {
-    ReleaseString(Manufacturer);
-    ReleaseString(Version);
-    ReleaseString(SerialNumber);
-    ReleaseString(AssetTag);
-    ReleaseString(ChassisTypeName);
-}
+KELVO_DESCRIBED_MEMBERS(TypeSystemEnclosure::SMBios_2_7, SMBios_2_7)
+KELVO_DESCRIBED_MEMBERS(TypeSystemEnclosure, TypeSystemEnclosure,
+                        : V2_1(other.V2_1), V2_3(other.V2_3), V2_7(other.V2_7))
 
 const char* TypeSystemEnclosure::GetEnclosureName() {
     const std::uint8_t code = ChassisType & static_cast<std::uint8_t>(~kChassisLockBit);
@@ -190,37 +104,22 @@ const char* TypeSystemEnclosure::GetEnclosureName() {
 
 namespace pimpl {
 
-void DecodeSystemEnclosure(ParseState& state, FieldCursor& fields) {
-    TypeSystemEnclosure& record = state.current.enclosure;
-    if (state.version < SMBiosSpecVersion::V2_0) return;
-    record.ManufacturerStringNumber = fields.Byte();
-    record.ChassisType = fields.Byte();
-    record.VersionStringNumber = fields.Byte();
-    record.SerialNumberStringNumber = fields.Byte();
-    record.AssetTagStringNumber = fields.Byte();
-    AssignString(record.Manufacturer, LookupString(state, record.ManufacturerStringNumber));
-    AssignString(record.Version, LookupString(state, record.VersionStringNumber));
-    AssignString(record.SerialNumber, LookupString(state, record.SerialNumberStringNumber));
-    AssignString(record.AssetTag, LookupString(state, record.AssetTagStringNumber));
-
-    if (state.version < SMBiosSpecVersion::V2_1) return;
-    record.V2_1.BootUpState = fields.Byte();
-    record.V2_1.PowerSupplyState = fields.Byte();
-    record.V2_1.ThermalState = fields.Byte();
-    record.V2_1.SecurityStatus = fields.Byte();
-
-    if (state.version < SMBiosSpecVersion::V2_3) return;
-    record.V2_3.OEMDefined = fields.Dword();
-    record.V2_3.Height = fields.Byte();
-    record.V2_3.NumberOfPowerCords = fields.Byte();
-    record.V2_3.ContainedElementCount = fields.Byte();
-    record.V2_3.ContainedElementRecordLength = fields.Byte();
-    // The contained element records are not kept; the SKU number follows them.
-    fields.Skip(BlockSize(record.V2_3));
-
-    if (state.version < SMBiosSpecVersion::V2_7) return;
-    record.V2_7.SKUNumberStringNumber = fields.Byte();
-    AssignString(record.V2_7.SKUNumber, LookupString(state, record.V2_7.SKUNumberStringNumber));
+// The SKU number follows the contained element records, at 15h + count * record length. Read by
+// version, the records are not kept; read within the Length, they are.
+void DecodeSpecial(const StructureReader& s, TypeSystemEnclosure& record) {
+    TypeSystemEnclosure::SMBios_2_3& v23 = record.V2_3;
+    const std::size_t elements = BlockSize(v23);
+    if (s.withinLength && elements != 0 && s.Admits(0x0203, 0x15, elements)) {
+        v23.ContainedElements = new std::uint8_t[elements];
+        for (std::size_t i = 0; i < elements; ++i) {
+            v23.ContainedElements[i] = s.Read<std::uint8_t>(0x15 + i);
+        }
+    }
+    const std::uint64_t sku = 0x15 + elements;
+    if (s.Admits(0x0207, sku, 1)) {
+        record.V2_7.SKUNumberStringNumber = s.Read<std::uint8_t>(sku);
+        SetText(record.V2_7.SKUNumber, s.String(record.V2_7.SKUNumberStringNumber));
+    }
 }
 
 }  // namespace pimpl

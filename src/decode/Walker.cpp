@@ -1,6 +1,6 @@
 #include "decode/Walker.h"
 
-#include "decode/Decoders.h"
+#include "decode/RecordTypes.h"
 
 namespace kelvo::shared::smbios::pimpl {
 
@@ -9,66 +9,12 @@ namespace {
 constexpr std::uint8_t kEndOfTable = 127;
 constexpr std::uint64_t kHeaderSize = 4;
 
-testing::DecodeHook decodeHook = nullptr;
-
 std::unique_ptr<DecodedStructure> Finish(ParseState& state) {
     state.finished = true;
     return nullptr;
 }
 
 }  // namespace
-
-DecodedStructure& DecodedStructure::operator=(const DecodedStructure& other) {
-    processor = other.processor;
-    baseboard = other.baseboard;
-    sysInfo = other.sysInfo;
-    bios = other.bios;
-    enclosure = other.enclosure;
-    physicalMemory = other.physicalMemory;
-    memoryDevice = other.memoryDevice;
-    slot = other.slot;
-    oemStrings = other.oemStrings;
-    return *this;
-}
-
-void DecodedStructure::Reset() {
-    // Only the record of the structure's own type is ever filled, so resetting that one record
-    // brings the whole holder back to its default state.
-    switch (type) {
-        case 0:
-            bios = TypeBios();
-            break;
-        case 1:
-            sysInfo = TypeSysInfo();
-            break;
-        case 2:
-            baseboard = TypeBaseboard();
-            break;
-        case 3:
-            enclosure = TypeSystemEnclosure();
-            break;
-        case 4:
-            processor = TypeProcessor();
-            break;
-        case 9:
-            slot = SystemSlot();
-            break;
-        case 11:
-            oemStrings = TypeOemStrings();
-            break;
-        case 16:
-            physicalMemory = TypePhysicalMemory();
-            break;
-        case 17:
-            memoryDevice = TypeMemoryDevice();
-            break;
-        default:
-            break;
-    }
-    type = 0;
-    length = 0;
-    handle = 0;
-}
 
 std::unique_ptr<DecodedStructure> NextStructure(ParseState& state) {
     if (!state.hasTable || state.finished) return nullptr;
@@ -78,7 +24,7 @@ std::unique_ptr<DecodedStructure> NextStructure(ParseState& state) {
     std::uint64_t next = 0;
     if (state.started) {
         // The string set starts right after the formatted area and ends with two NULs.
-        std::uint64_t p = state.fieldStart - kHeaderSize + state.current.length;
+        std::uint64_t p = state.start + state.length;
         while (p + 1 < end && !(table.U8(p) == 0 && table.U8(p + 1) == 0)) ++p;
         next = p + 2;
     }
@@ -86,51 +32,23 @@ std::unique_ptr<DecodedStructure> NextStructure(ParseState& state) {
     // A header that does not fit ends the walk just as the end of the table does.
     if (next >= end || !table.Contains(next, kHeaderSize)) return Finish(state);
 
-    state.current.Reset();
-    state.current.type = table.U8(next);
-    state.current.length = table.U8(next + 1);
-    state.current.handle = table.U16(next + 2);
-    state.fieldStart = next + kHeaderSize;
+    state.start = next;
+    state.length = table.U8(next + 1);
+    const std::uint8_t type = table.U8(next);
+    if (type == kEndOfTable) return Finish(state);
 
-    if (state.current.type == kEndOfTable) return Finish(state);
-    return DecodeStructure(state);
+    auto structure = std::make_unique<DecodedStructure>();
+    structure->type = type;
+    structure->length = state.length;
+    structure->handle = table.U16(next + 2);
+    DecodeStructure(state, *structure);
+    return structure;
 }
 
-std::unique_ptr<DecodedStructure> DecodeStructure(ParseState& state) {
-    if (decodeHook != nullptr) decodeHook(state.current);
-    FieldCursor fields(state.table, state.fieldStart);
-    switch (state.current.type) {
-        case 0:
-            DecodeBios(state, fields);
-            break;
-        case 1:
-            DecodeSysInfo(state, fields);
-            break;
-        case 2:
-            DecodeBaseboard(state, fields);
-            break;
-        case 3:
-            DecodeSystemEnclosure(state, fields);
-            break;
-        case 4:
-            DecodeProcessor(state, fields);
-            break;
-        case 9:
-            DecodeSystemSlot(state, fields);
-            break;
-        case 11:
-            DecodeOemStrings(state, fields);
-            break;
-        case 16:
-            DecodePhysicalMemory(state, fields);
-            break;
-        case 17:
-            DecodeMemoryDevice(state, fields);
-            break;
-        default:
-            break;
+void DecodeStructure(const ParseState& state, DecodedStructure& structure) {
+    if (const RecordType* row = FindRecordType(structure.type)) {
+        row->decode({state.table, state.start, state.length, state.version, false}, structure);
     }
-    return std::make_unique<DecodedStructure>(state.current);
 }
 
 std::string_view LookupString(const TableView& table, std::uint64_t fieldStart, std::uint8_t length,
@@ -144,12 +62,13 @@ std::string_view LookupString(const TableView& table, std::uint64_t fieldStart, 
     return table.Text(p);
 }
 
-std::string_view LookupString(const ParseState& state, std::uint8_t number) {
-    return LookupString(state.table, state.fieldStart, state.current.length, number);
+std::string_view StructureReader::String(std::uint8_t number) const {
+    return LookupString(table, start + kHeaderSize, length, number);
 }
 
-namespace testing {
-void SetDecodeHook(DecodeHook hook) { decodeHook = hook; }
-}  // namespace testing
+void SetText(char*& text, std::string_view value) {
+    if (value.empty() && text != nullptr && text[0] == '\0') return;
+    AssignString(text, value);
+}
 
 }  // namespace kelvo::shared::smbios::pimpl

@@ -1,16 +1,28 @@
 #include "decode/WithinLength.h"
 
+#include "decode/RecordDecoder.h"
+
 namespace kelvo::shared::smbios::pimpl {
 
-// Placeholder: records stay default until the record descriptions drive this decoding.
-void DecodeWithinLength(const StructureRef&, TypeBios&) {}
-void DecodeWithinLength(const StructureRef&, TypeSysInfo&) {}
-void DecodeWithinLength(const StructureRef&, TypeBaseboard&) {}
-void DecodeWithinLength(const StructureRef&, TypeSystemEnclosure&) {}
-void DecodeWithinLength(const StructureRef&, TypeProcessor&) {}
-void DecodeWithinLength(const StructureRef&, SystemSlot&) {}
-void DecodeWithinLength(const StructureRef&, TypeOemStrings&) {}
-void DecodeWithinLength(const StructureRef&, TypePhysicalMemory&) {}
-void DecodeWithinLength(const StructureRef&, TypeMemoryDevice&) {}
+namespace {
+
+template <class Record>
+void Decode(const StructureRef& structure, Record& record) {
+    DecodeRecord(
+        {structure.table, structure.start, structure.length, SMBiosSpecVersion::None, true},
+        record);
+}
+
+}  // namespace
+
+void DecodeWithinLength(const StructureRef& s, TypeBios& record) { Decode(s, record); }
+void DecodeWithinLength(const StructureRef& s, TypeSysInfo& record) { Decode(s, record); }
+void DecodeWithinLength(const StructureRef& s, TypeBaseboard& record) { Decode(s, record); }
+void DecodeWithinLength(const StructureRef& s, TypeSystemEnclosure& record) { Decode(s, record); }
+void DecodeWithinLength(const StructureRef& s, TypeProcessor& record) { Decode(s, record); }
+void DecodeWithinLength(const StructureRef& s, SystemSlot& record) { Decode(s, record); }
+void DecodeWithinLength(const StructureRef& s, TypeOemStrings& record) { Decode(s, record); }
+void DecodeWithinLength(const StructureRef& s, TypePhysicalMemory& record) { Decode(s, record); }
+void DecodeWithinLength(const StructureRef& s, TypeMemoryDevice& record) { Decode(s, record); }
 
 }  // namespace kelvo::shared::smbios::pimpl

@@ -3,14 +3,14 @@
 #include <stdexcept>
 #include <string>
 
-#include "platform/FirmwareTable.h"
+#include "source/TableSource.h"
 
 namespace kelvo::shared::smbios::pimpl {
 
 BiosNVReader::BiosNVReader() {
     std::string message = kFirmwareReadFailure;
     std::string systemText;
-    if (!platform::ReadFirmwareTable(buffer, systemText)) {
+    if (!source::ReadLiveTable(buffer, systemText)) {
         buffer.clear();
         buffer.shrink_to_fit();
         throw std::runtime_error(message + systemText);

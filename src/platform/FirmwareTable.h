@@ -4,25 +4,25 @@
 #include <string>
 #include <vector>
 
-// The platform layer: how the running machine's SMBIOS table is obtained. Everything else in
-// the library works on bytes and never includes a system header of its own.
+// The platform layer: the only code that talks to the operating system. Everything else in the
+// library works on bytes and never includes a system header of its own.
 namespace kelvo::shared::smbios::platform {
 
-// Reads the running machine's table in the raw layout: an 8-byte header (calling method,
-// major, minor, DMI revision, 32-bit little-endian Length) followed by the structure table.
+#if defined(_WIN32)
+// Reads the running machine's table through GetSystemFirmwareTable('RSMB'), in its raw layout.
 // On failure returns false and puts the system's text for the failure in `errorText`.
 bool ReadFirmwareTable(std::vector<std::uint8_t>& bytes, std::string& errorText);
 
-#if defined(_WIN32)
 // The system's message for a Win32 error code, or a fixed text when it has none.
 std::string SystemErrorText(unsigned long code);
-#else
-// Where Linux publishes the firmware's SMBIOS entry point and table.
-constexpr const char* kSysfsTablesDirectory = "/sys/firmware/dmi/tables";
-
-// Reads `directory`/smbios_entry_point and `directory`/DMI into the raw layout.
-bool ReadFirmwareTableFrom(const std::string& directory, std::vector<std::uint8_t>& bytes,
-                           std::string& errorText);
 #endif
+
+// Reads the whole file at `path` (UTF-8), refusing one larger than `limit` bytes. On failure
+// returns false and puts the system's text for the failure in `errorText`.
+bool ReadWholeFile(const std::string& path, std::uint64_t limit, std::vector<std::uint8_t>& bytes,
+                   std::string& errorText);
+
+// True when `path` (UTF-8) names a folder.
+bool IsDirectory(const std::string& path);
 
 }  // namespace kelvo::shared::smbios::platform

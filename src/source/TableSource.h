@@ -22,4 +22,9 @@ enum class SourceFault {
 bool ReadTableFile(const std::string& path, std::vector<std::uint8_t>& raw, SourceFault& fault,
                    std::string& errorText);
 
+// Reads the running machine's table: the firmware's RSMB table on Windows, the folder
+// /sys/firmware/dmi/tables elsewhere. On failure returns false and puts the system's text for the
+// failure (or what is wrong with the entry point) in `errorText`.
+bool ReadLiveTable(std::vector<std::uint8_t>& raw, std::string& errorText);
+
 }  // namespace kelvo::shared::smbios::source

@@ -12,7 +12,6 @@ using namespace kelvo::test;
 const RecordLayout<SystemSlot> kSlot{
     9,
     &SMBiosInfo::GetSystemSlot,
-    &pimpl::DecodedStructure::slot,
     {RECORD_FIELD(SlotDesignationStringNumber, 0x04, 1, 0x0200, 1),
      RECORD_FIELD(SlotType, 0x05, 1, 0x0200, 0xA5),
      RECORD_FIELD(SlotDataBusWidth, 0x06, 1, 0x0200, 0x0D),

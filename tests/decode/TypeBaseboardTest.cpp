@@ -14,7 +14,6 @@ using namespace kelvo::test;
 const RecordLayout<TypeBaseboard> kBoard{
     2,
     &SMBiosInfo::GetTypeBaseboard,
-    &pimpl::DecodedStructure::baseboard,
     {RECORD_FIELD(ManufacturerStringNumber, 0x04, 1, 0x0200, 1),
      RECORD_FIELD(ProductStringNumber, 0x05, 1, 0x0200, 2),
      RECORD_FIELD(VersionStringNumber, 0x06, 1, 0x0200, 3),

@@ -4,7 +4,6 @@
 #include <ctime>
 #include <string>
 
-#include "decode/DateTime.h"
 #include "support/RecordFields.h"
 #include "support/TableBuilder.h"
 
@@ -43,7 +42,6 @@ const auto kBios =
     RecordLayout<TypeBios>{
         0,
         &SMBiosInfo::GetTypeBios,
-        &pimpl::DecodedStructure::bios,
         {RECORD_FIELD(VendorStringNumber, 0x04, 1, 0x0200, 1, false),
          RECORD_FIELD(BIOSVersionStringNumber, 0x05, 1, 0x0200, 2, false),
          RECORD_FIELD(BIOSStartingSegment, 0x06, 2, 0x0200, 0xF000),
@@ -137,14 +135,15 @@ INSTANTIATE_TEST_SUITE_P(
         DateCase{"ShortText", "1/1/1", kUtc, "invalid string position", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Runs only where the "en_US" locale cannot be found: the build runs it once with LOCPATH pointing
+// at an empty place.
 TEST(TypeBiosTest, MissingLocaleStopsTheWalkOnlyWhenADateIsFormatted) {
+    if (std::getenv("KELVO_EXPECT_NO_LOCALE") == nullptr) GTEST_SKIP() << "en_US is available";
     ScopedTimeZone zone(kUtc);
-    const char* previous = pimpl::testing::SetDateLocaleName("xx_XX");
     TableBuilder table(2, 4), early(2, 4);
     AddBios(table, "Vendor", "03/15/2019");
     AddBios(early, "Vendor", "12/31/99");  // rejected before the locale is needed
     ParsedTable parsed(table.End()), rejected(early.End());
-    pimpl::testing::SetDateLocaleName(previous);
 
     EXPECT_STREQ(parsed.info.GetError().Message(), "bad locale name");
     EXPECT_FALSE(rejected.info.GetError());

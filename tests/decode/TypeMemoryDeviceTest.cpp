@@ -14,7 +14,6 @@ using namespace kelvo::test;
 const RecordLayout<TypeMemoryDevice> kDevice{
     17,
     &SMBiosInfo::GetTypeMemoryDevice,
-    &pimpl::DecodedStructure::memoryDevice,
     {RECORD_FIELD(V2_1.PhysicalMemoryArrayHandle, 0x04, 2, 0x0201, 0x1000),
      RECORD_FIELD(V2_1.MemoryErrorInformationHandle, 0x06, 2, 0x0201, 0xFFFE),
      RECORD_FIELD(V2_1.TotalWidth, 0x08, 2, 0x0201, 72),

@@ -14,7 +14,6 @@ using namespace kelvo::test;
 const RecordLayout<TypePhysicalMemory> kArray{
     16,
     &SMBiosInfo::GetTypePhysicalMemory,
-    &pimpl::DecodedStructure::physicalMemory,
     {RECORD_FIELD(V2_1.Location, 0x04, 1, 0x0201, 0x03),
      RECORD_FIELD(V2_1.Use, 0x05, 1, 0x0201, 0x04),
      RECORD_FIELD(V2_1.MemoryErrorCorrection, 0x06, 1, 0x0201, 0x06),

@@ -15,7 +15,6 @@ const auto kProcessor =
     RecordLayout<TypeProcessor>{
         4,
         &SMBiosInfo::GetTypeProcessor,
-        &pimpl::DecodedStructure::processor,
         {RECORD_FIELD(SocketDesignationStringNumber, 0x04, 1, 0x0200, 1),
          RECORD_FIELD(ProcessorType, 0x05, 1, 0x0200, 0x03),
          RECORD_FIELD(ProcessorFamily, 0x06, 1, 0x0200, 0xFE),

@@ -13,7 +13,6 @@ const auto kSysInfo =
     RecordLayout<TypeSysInfo>{
         1,
         &SMBiosInfo::GetTypeSysInfo,
-        &pimpl::DecodedStructure::sysInfo,
         {RECORD_FIELD(ManufacturerStringNumber, 0x04, 1, 0x0200, 1, false),
          RECORD_FIELD(ProductNameStringNumber, 0x05, 1, 0x0200, 2, false),
          RECORD_FIELD(VersionStringNumber, 0x06, 1, 0x0200, 3, false),

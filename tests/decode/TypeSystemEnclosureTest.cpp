@@ -20,7 +20,6 @@ using namespace kelvo::test;
 const RecordLayout<TypeSystemEnclosure> kEnclosure{
     3,
     &SMBiosInfo::GetTypeSystemEnclosure,
-    &pimpl::DecodedStructure::enclosure,
     {RECORD_FIELD(ManufacturerStringNumber, 0x04, 1, 0x0200, 1),
      RECORD_FIELD(ChassisType, 0x05, 1, 0x0200, 0x83),
      RECORD_FIELD(VersionStringNumber, 0x06, 1, 0x0200, 2),
@@ -87,27 +86,3 @@ TEST(TypeSystemEnclosureTest, CopiesOwnTheirContainedElements) {
 }
 
 }  // namespace
-
-namespace kelvo::shared::smbios {
-
-// Friend of the record: reaches its private chassis type names.
-class EnclosureNameTest : public ::testing::Test {
-protected:
-    static const char* NameOf(TypeSystemEnclosure& record) { return record.GetEnclosureName(); }
-};
-
-TEST_F(EnclosureNameTest, NamesTheTypeIgnoringTheLockBit) {
-    const std::pair<std::uint8_t, const char*> names[] = {
-        {0x00, "Invalid"},         {0x01, "Other"},          {0x03, "Desktop"},  {0x83, "Desktop"},
-        {0x0D, "All in One"},      {0x18, "Sealed-case PC"}, {0x1C, "Blade"},    {0x9C, "Blade"},
-        {0x1D, "Blade Enclosure"}, {0x1E, "Tablet"},         {0x24, "Stick PC"}, {0x25, "Invalid"},
-        {0x7F, "Invalid"},         {0xA5, "Invalid"},        {0x80, "Invalid"}};
-    for (const auto& [type, name] : names) {
-        TypeSystemEnclosure record;
-        record.ChassisType = type;
-        EXPECT_STREQ(NameOf(record), name) << "type " << int{type};
-        EXPECT_STREQ(record.ChassisTypeName, "");
-    }
-}
-
-}  // namespace kelvo::shared::smbios
