@@ -401,71 +401,37 @@ template <> struct Fields<TypeMemoryDevice::SMBios_2_8> {
 #define KELVO_SELF(R) BlockOf<R, R>{nullptr, ""}
 #define KELVO_BLOCK(R, v) BlockOf<R, R::SMBios_##v>{&R::V##v, "V" #v}
 
-template <> struct Layout<TypeBios> {
-    static constexpr std::uint8_t type = 0;
-    static constexpr const char* name = "TypeBios";
-    static constexpr const char* title = "BIOS Information";
-    static constexpr auto blocks = std::make_tuple(KELVO_SELF(TypeBios));
-};
-template <> struct Layout<TypeSysInfo> {
-    static constexpr std::uint8_t type = 1;
-    static constexpr const char* name = "TypeSysInfo";
-    static constexpr const char* title = "System Information";
-    static constexpr auto blocks = std::make_tuple(
-        KELVO_SELF(TypeSysInfo), KELVO_BLOCK(TypeSysInfo, 2_1), KELVO_BLOCK(TypeSysInfo, 2_4));
-};
-template <> struct Layout<TypeBaseboard> {
-    static constexpr std::uint8_t type = 2;
-    static constexpr const char* name = "TypeBaseboard";
-    static constexpr const char* title = "Baseboard Information";
-    static constexpr auto blocks = std::make_tuple(KELVO_SELF(TypeBaseboard));
-};
-template <> struct Layout<TypeSystemEnclosure> {
-    static constexpr std::uint8_t type = 3;
-    static constexpr const char* name = "TypeSystemEnclosure";
-    static constexpr const char* title = "System Enclosure or Chassis";
-    static constexpr auto blocks = std::make_tuple(
-        KELVO_SELF(TypeSystemEnclosure), KELVO_BLOCK(TypeSystemEnclosure, 2_1),
-        KELVO_BLOCK(TypeSystemEnclosure, 2_3), KELVO_BLOCK(TypeSystemEnclosure, 2_7));
-};
-template <> struct Layout<TypeProcessor> {
-    static constexpr std::uint8_t type = 4;
-    static constexpr const char* name = "TypeProcessor";
-    static constexpr const char* title = "Processor Information";
-    static constexpr auto blocks = std::make_tuple(
-        KELVO_SELF(TypeProcessor), KELVO_BLOCK(TypeProcessor, 2_1),
-        KELVO_BLOCK(TypeProcessor, 2_3), KELVO_BLOCK(TypeProcessor, 2_5),
-        KELVO_BLOCK(TypeProcessor, 2_6), KELVO_BLOCK(TypeProcessor, 3_0));
-};
-template <> struct Layout<SystemSlot> {
-    static constexpr std::uint8_t type = 9;
-    static constexpr const char* name = "SystemSlot";
-    static constexpr const char* title = "System Slots";
-    static constexpr auto blocks = std::make_tuple(
-        KELVO_SELF(SystemSlot), KELVO_BLOCK(SystemSlot, 2_1), KELVO_BLOCK(SystemSlot, 2_6));
-};
-template <> struct Layout<TypeOemStrings> {
-    static constexpr std::uint8_t type = 11;
-    static constexpr const char* name = "TypeOemStrings";
-    static constexpr const char* title = "OEM Strings";
-    static constexpr auto blocks = std::make_tuple(KELVO_SELF(TypeOemStrings));
-};
-template <> struct Layout<TypePhysicalMemory> {
-    static constexpr std::uint8_t type = 16;
-    static constexpr const char* name = "TypePhysicalMemory";
-    static constexpr const char* title = "Physical Memory Array";
-    static constexpr auto blocks = std::make_tuple(
-        KELVO_BLOCK(TypePhysicalMemory, 2_1), KELVO_BLOCK(TypePhysicalMemory, 2_7));
-};
-template <> struct Layout<TypeMemoryDevice> {
-    static constexpr std::uint8_t type = 17;
-    static constexpr const char* name = "TypeMemoryDevice";
-    static constexpr const char* title = "Memory Device";
-    static constexpr auto blocks = std::make_tuple(
-        KELVO_BLOCK(TypeMemoryDevice, 2_1), KELVO_BLOCK(TypeMemoryDevice, 2_3),
-        KELVO_BLOCK(TypeMemoryDevice, 2_6), KELVO_BLOCK(TypeMemoryDevice, 2_7),
-        KELVO_BLOCK(TypeMemoryDevice, 2_8));
-};
+#define KELVO_LAYOUT(R, structureType, structureTitle, ...)         \
+    template <> struct Layout<R> {                                      \
+        static constexpr std::uint8_t type = structureType;             \
+        static constexpr const char* name = #R;                         \
+        static constexpr const char* title = structureTitle;            \
+        static constexpr auto blocks = std::make_tuple(__VA_ARGS__);    \
+    };
+
+KELVO_LAYOUT(TypeBios, 0, "BIOS Information",
+             KELVO_SELF(TypeBios))
+KELVO_LAYOUT(TypeSysInfo, 1, "System Information",
+             KELVO_SELF(TypeSysInfo), KELVO_BLOCK(TypeSysInfo, 2_1), KELVO_BLOCK(TypeSysInfo, 2_4))
+KELVO_LAYOUT(TypeBaseboard, 2, "Baseboard Information",
+             KELVO_SELF(TypeBaseboard))
+KELVO_LAYOUT(TypeSystemEnclosure, 3, "System Enclosure or Chassis",
+             KELVO_SELF(TypeSystemEnclosure), KELVO_BLOCK(TypeSystemEnclosure, 2_1),
+             KELVO_BLOCK(TypeSystemEnclosure, 2_3), KELVO_BLOCK(TypeSystemEnclosure, 2_7))
+KELVO_LAYOUT(TypeProcessor, 4, "Processor Information",
+             KELVO_SELF(TypeProcessor), KELVO_BLOCK(TypeProcessor, 2_1),
+             KELVO_BLOCK(TypeProcessor, 2_3), KELVO_BLOCK(TypeProcessor, 2_5),
+             KELVO_BLOCK(TypeProcessor, 2_6), KELVO_BLOCK(TypeProcessor, 3_0))
+KELVO_LAYOUT(SystemSlot, 9, "System Slots",
+             KELVO_SELF(SystemSlot), KELVO_BLOCK(SystemSlot, 2_1), KELVO_BLOCK(SystemSlot, 2_6))
+KELVO_LAYOUT(TypeOemStrings, 11, "OEM Strings",
+             KELVO_SELF(TypeOemStrings))
+KELVO_LAYOUT(TypePhysicalMemory, 16, "Physical Memory Array",
+             KELVO_BLOCK(TypePhysicalMemory, 2_1), KELVO_BLOCK(TypePhysicalMemory, 2_7))
+KELVO_LAYOUT(TypeMemoryDevice, 17, "Memory Device",
+             KELVO_BLOCK(TypeMemoryDevice, 2_1), KELVO_BLOCK(TypeMemoryDevice, 2_3),
+             KELVO_BLOCK(TypeMemoryDevice, 2_6), KELVO_BLOCK(TypeMemoryDevice, 2_7),
+             KELVO_BLOCK(TypeMemoryDevice, 2_8))
 // clang-format on
 
 #undef KELVO_NUMBER
@@ -477,9 +443,10 @@ template <> struct Layout<TypeMemoryDevice> {
 #undef KELVO_OWNED
 #undef KELVO_SELF
 #undef KELVO_BLOCK
+#undef KELVO_LAYOUT
 
-// Calls visit(Record{}) -- a null pointer of each record type -- for the nine records, in the
-// order of their structure types.
+// Calls visit with a null pointer of each record type, for the nine records in the order of
+// their structure types.
 template <class Visit>
 constexpr void ForEachRecord(Visit&& visit) {
     visit(static_cast<const TypeBios*>(nullptr));

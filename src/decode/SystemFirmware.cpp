@@ -43,14 +43,13 @@ SMBiosSpecVersion AcceptedVersion(std::uint8_t major, std::uint8_t minor) {
 }
 
 SystemFirmware::SystemFirmware(const IFirmwareReader* reader)
-    : version(SMBiosSpecVersion::None), reader(reader), current(nullptr) {
+    : version(SMBiosSpecVersion::None) {
     try {
         ParseState state;
         OpenTable(reader, state);
         GenerateSMBIOSData(state);
         version = state.version;
     } catch (...) {
-        current = nullptr;
         error = ErrorFromException(std::current_exception());
         logging::LogFailure(logging::Severity::Error, 38, kConstructorName,
                             "Exception: in SystemFirmware CTOR ", error);
@@ -59,7 +58,6 @@ SystemFirmware::SystemFirmware(const IFirmwareReader* reader)
 
 SystemFirmware::SystemFirmware(const SystemFirmware& other)
     : version(other.version),
-      reader(nullptr),
       bios(other.bios),
       sysInfo(other.sysInfo),
       baseboard(other.baseboard),
@@ -69,21 +67,17 @@ SystemFirmware::SystemFirmware(const SystemFirmware& other)
       physicalMemory(other.physicalMemory),
       memoryDevice(other.memoryDevice),
       oemStrings(other.oemStrings),
-      current(nullptr),
       error(other.error) {}
 
 void SystemFirmware::GenerateSMBIOSData(ParseState& state) {
     try {
         while (std::unique_ptr<DecodedStructure> decoded = NextStructure(state)) {
-            current = decoded.get();
             if (const RecordType* row = FindRecordType(decoded->type)) {
                 if (row->log != nullptr) row->log(*decoded);
                 row->store(*decoded, *this);
             }
-            current = nullptr;
         }
     } catch (...) {
-        current = nullptr;
         logging::LogMessage(logging::Severity::Error, 101, kWalkName,
                             "Exception: in GenerateSMBIOSData Parser");
         throw;

@@ -17,7 +17,6 @@ public:
     SystemFirmware& operator=(const SystemFirmware&) = delete;
 
     SMBiosSpecVersion version;
-    const IFirmwareReader* reader;
     TypeBios bios;
     TypeSysInfo sysInfo;
     TypeBaseboard baseboard;
@@ -27,7 +26,6 @@ public:
     TypePhysicalMemory physicalMemory;
     TypeMemoryDevice memoryDevice;
     TypeOemStrings oemStrings;
-    DecodedStructure* current;
     kelvo::shared::error::Error error;
 
 private:
