@@ -42,8 +42,7 @@ SMBiosSpecVersion AcceptedVersion(std::uint8_t major, std::uint8_t minor) {
     return SMBiosSpecVersion::None;
 }
 
-SystemFirmware::SystemFirmware(const IFirmwareReader* reader)
-    : version(SMBiosSpecVersion::None) {
+SystemFirmware::SystemFirmware(const IFirmwareReader* reader) : version(SMBiosSpecVersion::None) {
     try {
         ParseState state;
         OpenTable(reader, state);
