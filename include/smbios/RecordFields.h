@@ -103,6 +103,7 @@ struct Layout;
 
 template <class Record, class Block>
 struct BlockOf {
+    using Type = Block;
     Block Record::*member;  // null for the record's own fields
     const char* name;       // "V2_1", or "" for the record's own fields
 };

@@ -4,77 +4,15 @@
 #include <ctime>
 #include <string>
 
-#include "support/RecordFields.h"
 #include "support/TableBuilder.h"
+#include "support/TimeZone.h"
 
 namespace {
 
 using namespace kelvo::shared::smbios;
 using namespace kelvo::test;
 
-// Sets the local time zone while it lives; a null zone removes TZ.
-class ScopedTimeZone {
-public:
-    explicit ScopedTimeZone(const char* zone) : hadOld_(std::getenv("TZ") != nullptr) {
-        if (hadOld_) old_ = std::getenv("TZ");
-        Set(zone);
-    }
-    ~ScopedTimeZone() { Set(hadOld_ ? old_.c_str() : nullptr); }
-
-private:
-    static void Set(const char* zone) {
-#if defined(_WIN32)
-        _putenv_s("TZ", zone != nullptr ? zone : "");  // an empty value removes it
-        _tzset();
-#else
-        zone != nullptr ? setenv("TZ", zone, 1) : unsetenv("TZ");
-        tzset();
-#endif
-    }
-    bool hadOld_;
-    std::string old_;
-};
-
 constexpr const char* kUtc = "UTC0";
-
-// Copies do not carry the string numbers, so the facade's record always holds 0 there.
-const auto kBios =
-    RecordLayout<TypeBios>{
-        0,
-        &SMBiosInfo::GetTypeBios,
-        {RECORD_FIELD(VendorStringNumber, 0x04, 1, 0x0200, 1, false),
-         RECORD_FIELD(BIOSVersionStringNumber, 0x05, 1, 0x0200, 2, false),
-         RECORD_FIELD(BIOSStartingSegment, 0x06, 2, 0x0200, 0xF000),
-         RECORD_FIELD(BIOSReleaseDateStringNumber, 0x08, 1, 0x0200, 3, false),
-         RECORD_FIELD(BIOSROMSize, 0x09, 1, 0x0200, 0x0F),
-         RECORD_FIELD(ExtensionByte1, 0x12, 1, 0x0204, 0x11),
-         RECORD_FIELD(ExtensionByte2, 0x13, 1, 0x0204, 0x12),
-         RECORD_FIELD(SystemBIOSMajorRelease, 0x14, 1, 0x0204, 0x13),
-         RECORD_FIELD(SystemBIOSMinorRelease, 0x15, 1, 0x0204, 0x14),
-         RECORD_FIELD(EmbeddedFirmwareMajorRelease, 0x16, 1, 0x0204, 0x15),
-         RECORD_FIELD(EmbeddedFirmwareMinorRelease, 0x17, 1, 0x0204, 0x16)},
-        {RECORD_TEXT(Vendor, 0x0200, "Vendor"), RECORD_TEXT(BIOSVersion, 0x0200, "1.2"),
-         RECORD_TEXT(BIOSReleaseDate, 0x0200, "03/15/2019", "2019-03-15T00:00:00+00:00")}}
-        .WithBytes("BIOSCharacteristics", [](const TypeBios& r) { return r.BIOSCharacteristics; },
-                   0x0A, 0x0200, {0x80, 0x1A, 0x0B, 0x98, 0x01, 0x02, 0x03, 0x04});
-
-TEST(TypeBiosTest, FillsEachBlockFromItsVersionOn) {
-    ScopedTimeZone zone(kUtc);
-    ExpectVersionBlocks(kBios);
-}
-
-// A date cut to fewer than seven characters fails to convert ("03/15/2" converts, to an empty
-// text), which stops decoding before the 2.4 bytes.
-TEST(TypeBiosTest, CutTablesReadWholeFieldsAndFailOnAShortDate) {
-    ScopedTimeZone zone(kUtc);
-    const std::uint32_t dateStart = 0x18 + sizeof("Vendor") + sizeof("1.2");
-    ExpectCutsReadWholeFields<TypeBios>(
-        kBios, 0x0204, [&](std::uint32_t n, const TypeBios&, const Walked& walked) {
-            EXPECT_EQ(walked.threw, n >= 4 && n < dateStart + 7);
-        });
-}
-
-TEST(TypeBiosTest, CopiesCarryEverythingButTheStringNumbers) { ExpectDeepCopies(kBios); }
 
 // Base fields, then string 1 the vendor and, when given, string 3 the date.
 void AddBios(TableBuilder& table, const char* vendor, const char* date) {

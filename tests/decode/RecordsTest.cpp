@@ -1,0 +1,280 @@
+// The nine records checked through their descriptions: which fields each table version fills,
+// what a cut table leaves, what copies carry, and what a structure's Length holds.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "decode/OwnedString.h"
+#include "decode/Walker.h"
+#include "decode/WithinLength.h"
+#include "support/RecordSamples.h"
+#include "support/TimeZone.h"
+
+namespace {
+
+using namespace kelvo::shared::smbios;
+using namespace kelvo::test;
+
+using Records =
+    ::testing::Types<TypeBios, TypeSysInfo, TypeBaseboard, TypeSystemEnclosure, TypeProcessor,
+                     SystemSlot, TypeOemStrings, TypePhysicalMemory, TypeMemoryDevice>;
+
+template <class R>
+class RecordsTest : public ::testing::Test {
+protected:
+    ScopedTimeZone utc{"UTC0"};
+};
+TYPED_TEST_SUITE(RecordsTest, Records);
+
+// The first structure of a 3.0 table, decoded by the walker alone (no copy hides the string
+// numbers), from an exact-size copy of the table's bytes.
+struct Walked {
+    explicit Walked(const std::vector<std::uint8_t>& table) : buffer(table) {
+        state.version = SMBiosSpecVersion::V3_0;
+        state.hasTable = true;
+        state.table = pimpl::TableView(buffer.GetData(), buffer.GetSize());
+        try {
+            structure = pimpl::NextStructure(state);
+        } catch (const std::exception&) {
+            threw = true;
+        }
+    }
+    template <class R>
+    R& Record() {
+        return std::get<R>(structure->record);
+    }
+    BufferReader buffer;
+    pimpl::ParseState state;
+    std::unique_ptr<pimpl::DecodedStructure> structure;
+    bool threw = false;
+};
+
+// A decoy structure first: the record holds the last structure's fields of the table's
+// version, and nothing else.
+TYPED_TEST(RecordsTest, EachVersionFillsItsFieldsFromTheLastStructure) {
+    for (int version :
+         {0x0200, 0x0201, 0x0202, 0x0203, 0x0204, 0x0205, 0x0206, 0x0207, 0x0208, 0x0300, 0x0305}) {
+        SCOPED_TRACE("version " + std::to_string(version >> 8) + "." +
+                     std::to_string(version & 0xFF));
+        TableBuilder table(version >> 8, version & 0xFF);
+        AddSample<TypeParam>(table, true);
+        AddSample<TypeParam>(table);
+        const ParsedTable parsed(table.End());
+        ASSERT_FALSE(parsed.info.GetError()) << parsed.info.GetError().Message();
+        const int effective = std::min(version, 0x0300);
+        SampleCheck{[&](std::uint16_t since, unsigned, unsigned) { return effective >= since; }}(
+            RecordOf<TypeParam>(parsed.info));
+    }
+}
+
+// Cut after each byte: a field is read whole when it lies inside the table, else it is 0, and a
+// text is a prefix of its own. Only a BIOS structure, whose release date a cut can shorten, may
+// stop the walk.
+TYPED_TEST(RecordsTest, CutTablesReadWholeFieldsOnly) {
+    TableBuilder table;
+    AddSample<TypeParam>(table);
+    const std::vector<std::uint8_t> whole = table.Table();
+    for (std::size_t n = 0; n <= whole.size(); ++n) {
+        SCOPED_TRACE("table length " + std::to_string(n));
+        Walked walked(std::vector<std::uint8_t>(whole.begin(), whole.begin() + n));
+        if (walked.threw) {
+            EXPECT_TRUE((std::is_same_v<TypeParam, TypeBios>));
+            continue;
+        }
+        if (n < 4) {
+            EXPECT_EQ(walked.structure, nullptr);
+            continue;
+        }
+        SampleCheck check{
+            [n](std::uint16_t, unsigned offset, unsigned width) { return offset + width <= n; },
+            false, true};
+        check(walked.Record<TypeParam>());
+    }
+}
+
+// Copies and assignments: every field carried but the string numbers that the description says
+// copies do not carry (0 in a copy, the target's own after an assignment); every text equal at
+// an address of its own; assigning a record to itself changes nothing.
+TYPED_TEST(RecordsTest, CopiesCarryWhatTheDescriptionSays) {
+    TableBuilder table;
+    AddSample<TypeParam>(table);
+    Walked walked(table.Table());
+    const TypeParam& source = walked.Record<TypeParam>();
+    TypeParam assigned;
+    ForEachRecordField<TypeParam>([&](auto block, const auto& f) {
+        using B = typename decltype(block)::Type;
+        if constexpr (std::is_same_v<std::decay_t<decltype(f)>, fields::String<B>>) {
+            fields::Access(assigned, block).*f.number = 0xEE;
+        }
+    });
+    const TypeParam copy(source);
+    assigned = source;
+    const TypeParam& alias = assigned;
+    std::vector<const char*> addresses;
+    ForEachRecordField<TypeParam>([&](auto block, const auto& f) {
+        using B = typename decltype(block)::Type;
+        if constexpr (std::is_same_v<std::decay_t<decltype(f)>, fields::String<B>>) {
+            addresses.push_back(fields::Access(assigned, block).*f.text);
+        }
+    });
+    assigned = alias;
+
+    const auto all = [](std::uint16_t, unsigned, unsigned) { return true; };
+    SampleCheck{all}(copy);
+    std::size_t i = 0;
+    ForEachRecordField<TypeParam>([&](auto block, const auto& f) {
+        using B = typename decltype(block)::Type;
+        if constexpr (std::is_same_v<std::decay_t<decltype(f)>, fields::String<B>>) {
+            const B& from = fields::Access(source, block);
+            const B& to = fields::Access(assigned, block);
+            EXPECT_EQ(to.*f.number, f.carried ? from.*f.number : 0xEE) << f.name;
+            EXPECT_STREQ(to.*f.text, from.*f.text) << f.name;
+            EXPECT_NE(to.*f.text, from.*f.text) << f.name << " is shared";
+            EXPECT_NE(fields::Access(copy, block).*f.text, from.*f.text) << f.name << " is shared";
+            EXPECT_EQ(to.*f.text, addresses[i++]) << f.name << " changed by self-assignment";
+        }
+    });
+}
+
+// Read as the structure is, a field is read when it lies wholly inside the structure's Length,
+// whatever the table's version; strings come from the set after the Length.
+TYPED_TEST(RecordsTest, WithinLengthReadsWhatTheLengthHolds) {
+    TableBuilder full;
+    AddSample<TypeParam>(full);
+    const unsigned fullLength = full.Table()[1];
+    for (unsigned length = 4; length <= fullLength; ++length) {
+        SCOPED_TRACE("Length " + std::to_string(length));
+        TableBuilder table;
+        AddSample<TypeParam>(table, false, length);
+        const std::vector<std::uint8_t> bytes = table.Table();
+        ASSERT_EQ(bytes[1], length);
+        TypeParam record;
+        pimpl::DecodeWithinLength(
+            {pimpl::TableView(bytes.data(), bytes.size()), 0, bytes[0], bytes[1], 0}, record);
+        SampleCheck check{[length](std::uint16_t, unsigned offset, unsigned width) {
+                              return offset + width <= length;
+                          },
+                          false};
+        check(record);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+using namespace kelvo::shared::smbios;
+using namespace kelvo::test;
+
+const std::uint8_t* BytesOf(const std::uint16_t* handles) {
+    return reinterpret_cast<const std::uint8_t*>(handles);
+}
+
+// What no description says: the fields that code fills.
+
+// No UUID value is special: all 00h (not present) and all FFh (not settable) are written out,
+// the first three groups byte-reversed.
+TEST(SpecialFieldsTest, UuidTextIsTheBytesInUuidOrder) {
+    const std::pair<std::uint8_t, const char*> cases[] = {
+        {0x00, "00000000-0000-0000-0000-000000000000"},
+        {0xFF, "FFFFFFFF-FFFF-FFFF-FFFF-FFFFFFFFFFFF"},
+        {0x01, "33221100-5544-7766-8899-AABBCCDDEEFF"}};
+    for (const auto& [fill, text] : cases) {
+        TableBuilder table(2, 1);
+        auto& info = table.Add(1);
+        for (unsigned i = 0; i < 16; ++i) info.ByteAt(0x08 + i, fill == 1 ? i * 0x11 : fill);
+        ParsedTable parsed(table.End());
+        EXPECT_STREQ(parsed.info.GetTypeSysInfo().V2_1.UUIDString, text);
+    }
+}
+
+// The last baseboard's offset 0Fh inside the reader's bytes, whatever the count, null once it
+// lies outside the table; copies point to the same place.
+TEST(SpecialFieldsTest, BaseboardHandlesPointIntoTheTableAtOffset0Fh) {
+    for (std::uint8_t count : {2, 0}) {
+        TableBuilder table(3, 0);
+        table.Add(2).ByteAt(0x0E, 1).BytesAt(0x0F, {9, 0});
+        const std::size_t offset = 8 + table.Table().size() + 0x0F;
+        table.Add(2).ByteAt(0x0E, count).BytesAt(0x0F, {5, 0, 6, 0});
+        ParsedTable parsed(table.End());
+        const TypeBaseboard& board = parsed.info.GetTypeBaseboard();
+        const TypeBaseboard copy(board);
+        TypeBaseboard assigned;
+        assigned = board;
+        for (const TypeBaseboard* record : {&board, &copy, &std::as_const(assigned)}) {
+            EXPECT_EQ(BytesOf(record->ContainedObjectHandles), parsed.reader.GetData() + offset);
+        }
+    }
+    TableBuilder cut(3, 0);
+    cut.Add(2).ByteAt(0x0E, 0);
+    const ParsedTable parsed(TableBuilder::Truncated(cut.Raw(), 0x0F));
+    EXPECT_EQ(parsed.info.GetTypeBaseboard().ContainedObjectHandles, nullptr);
+}
+
+// Within the Length, the handles are pointed at only when all that the count announces fit.
+TEST(SpecialFieldsTest, WithinLengthHandlesMustAllFit) {
+    for (const auto& [count, fits] : {std::pair{2, true}, {3, false}, {0, true}}) {
+        TableBuilder table;
+        table.Add(2).ByteAt(0x0E, static_cast<std::uint8_t>(count)).BytesAt(0x0F, {5, 0, 6, 0});
+        const std::vector<std::uint8_t> bytes = table.Table();
+        TypeBaseboard board;
+        pimpl::DecodeWithinLength({pimpl::TableView(bytes.data(), bytes.size()), 0, 2, bytes[1], 0},
+                                  board);
+        EXPECT_EQ(BytesOf(board.ContainedObjectHandles), fits ? bytes.data() + 0x0F : nullptr)
+            << count;
+    }
+}
+
+// The SKU number follows the contained elements at 15h + n * m. By version the elements are
+// stepped over; within the Length they are kept.
+TEST(SpecialFieldsTest, EnclosureSkuFollowsTheContainedElements) {
+    for (const auto& [count, length] : {std::pair{0, 3}, {3, 0}, {1, 5}, {2, 3}, {4, 4}}) {
+        SCOPED_TRACE(std::to_string(count) + " elements of " + std::to_string(length));
+        const unsigned size = count * length;
+        TableBuilder table(2, 7);
+        auto& chassis = table.Add(3).BytesAt(
+            0x13, {static_cast<std::uint8_t>(count), static_cast<std::uint8_t>(length)});
+        for (unsigned i = 0; i < size; ++i)
+            chassis.ByteAt(0x15 + i, static_cast<std::uint8_t>(i + 1));
+        chassis.ByteAt(0x15 + size, 1).String("SKU");
+        ParsedTable parsed(table.End());
+        EXPECT_STREQ(parsed.info.GetTypeSystemEnclosure().V2_7.SKUNumber, "SKU");
+        EXPECT_EQ(parsed.info.GetTypeSystemEnclosure().V2_3.ContainedElements, nullptr);
+
+        const std::vector<std::uint8_t> bytes = table.Table();
+        TypeSystemEnclosure record;
+        pimpl::DecodeWithinLength({pimpl::TableView(bytes.data(), bytes.size()), 0, 3, bytes[1], 0},
+                                  record);
+        EXPECT_STREQ(record.V2_7.SKUNumber, "SKU");
+        for (unsigned i = 0; i < size; ++i) EXPECT_EQ(record.V2_3.ContainedElements[i], i + 1);
+        EXPECT_EQ(record.V2_3.ContainedElements == nullptr, size == 0);
+    }
+}
+
+// A record given contained elements and a chassis type name copies both into memory of its own.
+TEST(SpecialFieldsTest, EnclosureCopiesOwnTheirContainedElements) {
+    TypeSystemEnclosure source;
+    source.V2_3.ContainedElementCount = 2;
+    source.V2_3.ContainedElementRecordLength = 3;
+    source.V2_3.ContainedElements = new std::uint8_t[6]{1, 2, 3, 4, 5, 6};
+    pimpl::AssignString(source.ChassisTypeName, "carried");
+    TypeSystemEnclosure assigned;
+    assigned.V2_3.ContainedElements = new std::uint8_t[1]{9};
+    assigned = source;
+    const TypeSystemEnclosure constructed(source);
+    for (const TypeSystemEnclosure* copy : {&constructed, &std::as_const(assigned)}) {
+        ASSERT_NE(copy->V2_3.ContainedElements, nullptr);
+        EXPECT_NE(copy->V2_3.ContainedElements, source.V2_3.ContainedElements);
+        EXPECT_EQ(std::memcmp(copy->V2_3.ContainedElements, source.V2_3.ContainedElements, 6), 0);
+        EXPECT_STREQ(copy->ChassisTypeName, "carried");
+    }
+    assigned = TypeSystemEnclosure();
+    EXPECT_EQ(assigned.V2_3.ContainedElements, nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,154 @@
+#pragma once
+
+// Sample structures made from the record descriptions: every described field of a record holds a
+// value of its own (derived from its offset) and every string names its field. The record tests
+// check the nine records' decoding, copies and cuts through these samples without writing the
+// fields out again. Texts made by code, kept members and owned arrays are left to the records'
+// own tests.
+
+#include <gtest/gtest.h>
+
+#include <smbios/RecordFields.h>
+#include <smbios/SMBiosInfo.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <type_traits>
+#include <utility>
+
+#include "support/TableBuilder.h"
+
+namespace kelvo::test {
+
+namespace fields = kelvo::shared::smbios::fields;
+
+// Calls visit(block, field) for every described field of record R, in declaration order.
+template <class R, class Visit>
+void ForEachRecordField(Visit&& visit) {
+    fields::ForEachBlock<R>([&](auto block) {
+        using Block = typename decltype(block)::Type;
+        fields::ForEachField<Block>([&](const auto& field) { visit(block, field); });
+    });
+}
+
+template <class F>
+struct IsNumber : std::false_type {};
+template <class B, class T>
+struct IsNumber<fields::Number<B, T>> : std::true_type {};
+template <class F>
+struct IsBytes : std::false_type {};
+template <class B, std::size_t N>
+struct IsBytes<fields::Bytes<B, N>> : std::true_type {};
+
+// The sample's byte at `offset`: never 0, and different in a decoy.
+inline std::uint8_t SampleByte(unsigned offset, bool decoy) {
+    return static_cast<std::uint8_t>(offset * 5 + 3 + (decoy ? 1 : 0));
+}
+inline std::uint64_t SampleValue(unsigned offset, unsigned width, bool decoy) {
+    std::uint64_t value = 0;
+    for (unsigned i = width; i-- > 0;) value = value << 8 | SampleByte(offset + i, decoy);
+    return value;
+}
+
+// A release date and the text it converts to, with TZ=UTC0.
+constexpr const char* kSampleDate = "03/15/2019";
+constexpr const char* kSampleDateText = "2019-03-15T00:00:00+00:00";
+
+// What a sample puts in a string: the field's name, or the release date.
+template <class B>
+std::string SampleText(const fields::String<B>& f, bool decoy) {
+    if (f.converted) return decoy ? "03/16/2019" : kSampleDate;
+    return std::string(f.name) + (decoy ? "~" : "");
+}
+
+// Adds a structure of record R's type with every described field and string. With a `length`,
+// the structure's formatted area ends there: it holds the sample's bytes up to it, and the
+// strings of the string fields inside it.
+template <class R>
+StructureBuilder& AddSample(TableBuilder& table, bool decoy = false, unsigned length = 0) {
+    StructureBuilder& s = table.Add(fields::Layout<R>::type);
+    std::uint8_t strings = 0;
+    ForEachRecordField<R>([&](auto block, const auto& f) {
+        using B = typename decltype(block)::Type;
+        using F = std::decay_t<decltype(f)>;
+        if constexpr (std::is_same_v<F, fields::String<B>>) {
+            if (f.offset == 0 || (length != 0 && f.offset >= length)) return;
+            s.ByteAt(f.offset, ++strings).String(SampleText(f, decoy));
+        } else if constexpr (IsNumber<F>::value || IsBytes<F>::value) {
+            const unsigned width = sizeof(std::declval<B&>().*f.member);
+            for (unsigned i = 0; i < width; ++i) {
+                if (length == 0 || f.offset + i < length) {
+                    s.ByteAt(f.offset + i, SampleByte(f.offset + i, decoy));
+                }
+            }
+        }
+    });
+    return s;
+}
+
+// Compares a record decoded from a sample with the sample: a field that `read` admits holds the
+// sample's value, any other holds 0 (its text is empty). String numbers that copies do not carry
+// hold 0 where `viaCopy` (the facade's records are copies). Where the table's end cuts the
+// structure (`cut`), a text need only be a prefix of the sample's and arrays are cut bytewise.
+struct SampleCheck {
+    std::function<bool(std::uint16_t since, unsigned offset, unsigned width)> read;
+    bool viaCopy = true;
+    bool cut = false;
+
+    template <class R>
+    void operator()(const R& record) const {
+        std::uint8_t strings = 0;
+        ForEachRecordField<R>([&](auto block, const auto& f) {
+            using B = typename decltype(block)::Type;
+            using F = std::decay_t<decltype(f)>;
+            const B& b = fields::Access(record, block);
+            if constexpr (std::is_same_v<F, fields::String<B>>) {
+                if (f.offset == 0) return;
+                ++strings;
+                const bool isRead = read(f.since, f.offset, 1);
+                EXPECT_EQ(b.*f.number, isRead && (f.carried || !viaCopy) ? strings : 0) << f.name;
+                const std::string text = !isRead       ? ""
+                                         : f.converted ? kSampleDateText
+                                                       : SampleText(f, false);
+                if (cut) {
+                    // A cut date converts to another date or stops the walk: the date tests' part.
+                    if (f.converted) return;
+                    EXPECT_EQ(text.rfind(b.*f.text, 0), 0u) << f.name << ": " << b.*f.text;
+                } else {
+                    EXPECT_EQ(b.*f.text, text) << f.name;
+                }
+            } else if constexpr (IsBytes<F>::value) {
+                // Read whole, except that a table's end cuts an array byte by byte.
+                const bool isRead = read(f.since, f.offset, sizeof(b.*f.member));
+                for (unsigned i = 0; i < sizeof(b.*f.member); ++i) {
+                    const bool byteRead = cut ? read(f.since, f.offset + i, 1) : isRead;
+                    EXPECT_EQ((b.*f.member)[i], byteRead ? SampleByte(f.offset + i, false) : 0)
+                        << f.name << "[" << i << "]";
+                }
+            } else if constexpr (IsNumber<F>::value) {
+                const unsigned width = sizeof(b.*f.member);
+                EXPECT_EQ(b.*f.member,
+                          read(f.since, f.offset, width) ? SampleValue(f.offset, width, false) : 0)
+                    << f.name;
+            }
+        });
+    }
+};
+
+// The record of type R that SMBiosInfo answers.
+template <class R>
+const R& RecordOf(const kelvo::shared::smbios::SMBiosInfo& info) {
+    using namespace kelvo::shared::smbios;
+    if constexpr (std::is_same_v<R, TypeBios>) return info.GetTypeBios();
+    if constexpr (std::is_same_v<R, TypeSysInfo>) return info.GetTypeSysInfo();
+    if constexpr (std::is_same_v<R, TypeBaseboard>) return info.GetTypeBaseboard();
+    if constexpr (std::is_same_v<R, TypeSystemEnclosure>) return info.GetTypeSystemEnclosure();
+    if constexpr (std::is_same_v<R, TypeProcessor>) return info.GetTypeProcessor();
+    if constexpr (std::is_same_v<R, SystemSlot>) return info.GetSystemSlot();
+    if constexpr (std::is_same_v<R, TypeOemStrings>) return info.GetTypeOemStrings();
+    if constexpr (std::is_same_v<R, TypePhysicalMemory>) return info.GetTypePhysicalMemory();
+    if constexpr (std::is_same_v<R, TypeMemoryDevice>) return info.GetTypeMemoryDevice();
+}
+
+}  // namespace kelvo::test
