@@ -5,6 +5,7 @@
 #include <limits>
 #include <locale>
 #include <new>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -57,9 +58,8 @@ int ParseInt(const std::string& text) {
     return static_cast<int>(negative ? -value : value);
 }
 
-// The locale that dates are formatted with. Every formatted field is numeric, so only its
-// existence matters: a missing "en_US" is reported as a failure.
-std::locale DateLocale() {
+// The "en_US" locale, or none when the system has no such locale.
+std::optional<std::locale> LoadDateLocale() {
 #if defined(_WIN32)
     // mingw's std::locale knows only "C", so ask the C runtime whether the locale exists; it
     // also knows the name in its "en-US" spelling.
@@ -71,16 +71,25 @@ std::locale DateLocale() {
         }
         locale = _create_locale(LC_ALL, hyphenated.c_str());
     }
-    if (locale == nullptr) throw std::runtime_error("bad locale name");
+    if (locale == nullptr) return std::nullopt;
     _free_locale(locale);
     return std::locale::classic();
 #else
     try {
         return std::locale(kDateLocaleName);
     } catch (const std::runtime_error&) {
-        throw std::runtime_error("bad locale name");
+        return std::nullopt;
     }
 #endif
+}
+
+// The locale that dates are formatted with. Every formatted field is numeric, so only its
+// existence matters: a missing "en_US" is reported as a failure. Looking a locale up costs more
+// than decoding a whole table, so the answer is kept for the life of the process.
+std::locale DateLocale() {
+    static const std::optional<std::locale> locale = LoadDateLocale();
+    if (!locale) throw std::runtime_error("bad locale name");
+    return *locale;
 }
 
 // "+hh:mm" or "-hh:mm".
