@@ -14,7 +14,7 @@
 #include <plog/Appenders/IAppender.h>
 #include <plog/Record.h>
 
-#include "hardening/Describe.h"
+#include "support/Describe.h"
 
 namespace {
 

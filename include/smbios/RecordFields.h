@@ -137,6 +137,16 @@ constexpr void ForEachField(Visit&& visit) {
     std::apply([&](const auto&... field) { (visit(field), ...); }, Fields<Block>::list);
 }
 
+// Calls visit(block, field) for every field of a record, blocks and fields in declaration order;
+// `block` is the field's BlockOf (fields::Access(record, block) reaches the block).
+template <class Record, class Visit>
+constexpr void ForEachRecordField(Visit&& visit) {
+    ForEachBlock<Record>([&](auto block) {
+        using Block = typename decltype(block)::Type;
+        ForEachField<Block>([&](const auto& field) { visit(block, field); });
+    });
+}
+
 // Rows of the lists below; `B` is the block that a list describes.
 #define KELVO_NUMBER(m, offset, since, show) \
     Number<B, decltype(B::m)> { &B::m, #m, offset, since, Show::show }

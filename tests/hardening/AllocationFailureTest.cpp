@@ -11,7 +11,7 @@
 #include <set>
 #include <string>
 
-#include "hardening/Describe.h"
+#include "support/Describe.h"
 #include "hardening/Tables.h"
 #include "support/AllocationSeam.h"
 #include "support/CapturingAppender.h"

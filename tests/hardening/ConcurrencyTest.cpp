@@ -16,7 +16,7 @@
 #include <plog/Appenders/IAppender.h>
 #include <plog/Record.h>
 
-#include "hardening/Describe.h"
+#include "support/Describe.h"
 #include "hardening/Tables.h"
 #include "support/TableBuilder.h"
 

@@ -23,14 +23,7 @@ namespace kelvo::test {
 
 namespace fields = kelvo::shared::smbios::fields;
 
-// Calls visit(block, field) for every described field of record R, in declaration order.
-template <class R, class Visit>
-void ForEachRecordField(Visit&& visit) {
-    fields::ForEachBlock<R>([&](auto block) {
-        using Block = typename decltype(block)::Type;
-        fields::ForEachField<Block>([&](const auto& field) { visit(block, field); });
-    });
-}
+using fields::ForEachRecordField;
 
 template <class F>
 struct IsNumber : std::false_type {};
