@@ -21,7 +21,7 @@
 #include <plog/Appenders/IAppender.h>
 #include <plog/Record.h>
 
-#include "hardening/Tables.h"
+#include "support/Tables.h"
 #include "support/AllocationSeam.h"
 #include "support/TableBuilder.h"
 

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "hardening/Tables.h"
+#include "support/Tables.h"
 #if KELVO_SEEDS_WITH_TOOL
 #include "TableFile.h"
 #endif

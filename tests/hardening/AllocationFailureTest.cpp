@@ -12,7 +12,7 @@
 #include <string>
 
 #include "support/Describe.h"
-#include "hardening/Tables.h"
+#include "support/Tables.h"
 #include "support/AllocationSeam.h"
 #include "support/CapturingAppender.h"
 #include "support/TableBuilder.h"

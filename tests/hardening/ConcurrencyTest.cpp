@@ -17,7 +17,7 @@
 #include <plog/Record.h>
 
 #include "support/Describe.h"
-#include "hardening/Tables.h"
+#include "support/Tables.h"
 #include "support/TableBuilder.h"
 
 namespace {

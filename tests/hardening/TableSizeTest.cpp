@@ -12,7 +12,7 @@
 #include <map>
 #include <string>
 
-#include "hardening/Tables.h"
+#include "support/Tables.h"
 #include "support/TableBuilder.h"
 
 namespace {

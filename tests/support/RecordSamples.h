@@ -1,10 +1,7 @@
 #pragma once
 
-// Sample structures made from the record descriptions: every described field of a record holds a
-// value of its own (derived from its offset) and every string names its field. The record tests
-// check the nine records' decoding, copies and cuts through these samples without writing the
-// fields out again. Texts made by code, kept members and owned arrays are left to the records'
-// own tests.
+// Checks of records decoded from samples (support/Samples.h): the record tests check the nine
+// records' decoding, copies and cuts through them without writing the fields out again.
 
 #include <gtest/gtest.h>
 
@@ -17,68 +14,13 @@
 #include <type_traits>
 #include <utility>
 
-#include "support/TableBuilder.h"
+#include "support/Samples.h"
 
 namespace kelvo::test {
 
 namespace fields = kelvo::shared::smbios::fields;
 
 using fields::ForEachRecordField;
-
-template <class F>
-struct IsNumber : std::false_type {};
-template <class B, class T>
-struct IsNumber<fields::Number<B, T>> : std::true_type {};
-template <class F>
-struct IsBytes : std::false_type {};
-template <class B, std::size_t N>
-struct IsBytes<fields::Bytes<B, N>> : std::true_type {};
-
-// The sample's byte at `offset`: never 0, and different in a decoy.
-inline std::uint8_t SampleByte(unsigned offset, bool decoy) {
-    return static_cast<std::uint8_t>(offset * 5 + 3 + (decoy ? 1 : 0));
-}
-inline std::uint64_t SampleValue(unsigned offset, unsigned width, bool decoy) {
-    std::uint64_t value = 0;
-    for (unsigned i = width; i-- > 0;) value = value << 8 | SampleByte(offset + i, decoy);
-    return value;
-}
-
-// A release date and the text it converts to, with TZ=UTC0.
-constexpr const char* kSampleDate = "03/15/2019";
-constexpr const char* kSampleDateText = "2019-03-15T00:00:00+00:00";
-
-// What a sample puts in a string: the field's name, or the release date.
-template <class B>
-std::string SampleText(const fields::String<B>& f, bool decoy) {
-    if (f.converted) return decoy ? "03/16/2019" : kSampleDate;
-    return std::string(f.name) + (decoy ? "~" : "");
-}
-
-// Adds a structure of record R's type with every described field and string. With a `length`,
-// the structure's formatted area ends there: it holds the sample's bytes up to it, and the
-// strings of the string fields inside it.
-template <class R>
-StructureBuilder& AddSample(TableBuilder& table, bool decoy = false, unsigned length = 0) {
-    StructureBuilder& s = table.Add(fields::Layout<R>::type);
-    std::uint8_t strings = 0;
-    ForEachRecordField<R>([&](auto block, const auto& f) {
-        using B = typename decltype(block)::Type;
-        using F = std::decay_t<decltype(f)>;
-        if constexpr (std::is_same_v<F, fields::String<B>>) {
-            if (f.offset == 0 || (length != 0 && f.offset >= length)) return;
-            s.ByteAt(f.offset, ++strings).String(SampleText(f, decoy));
-        } else if constexpr (IsNumber<F>::value || IsBytes<F>::value) {
-            const unsigned width = sizeof(std::declval<B&>().*f.member);
-            for (unsigned i = 0; i < width; ++i) {
-                if (length == 0 || f.offset + i < length) {
-                    s.ByteAt(f.offset + i, SampleByte(f.offset + i, decoy));
-                }
-            }
-        }
-    });
-    return s;
-}
 
 // Compares a record decoded from a sample with the sample: a field that `read` admits holds the
 // sample's value, any other holds 0 (its text is empty). String numbers that copies do not carry

@@ -6,14 +6,13 @@
 
 #include "support/TableBuilder.h"
 
-// Whole tables in the raw layout, shared by the hardening tests, the fuzzers' seed corpus and
-// the benchmarks.
+// Whole tables in the raw layout, shared by the tests, the fuzzers' seed corpus and the
+// benchmarks.
 namespace kelvo::test::tables {
 
-// Adds one structure of each decoded type (0, 1, 2, 3, 4, 9, 11, 16, 17), every field of the
-// newest version block present, with strings that name `instance`. Returns the next free
-// handle.
-std::uint16_t AddEveryType(TableBuilder& builder, std::uint16_t handle, int instance);
+// Adds one structure of each decoded type (0, 1, 2, 3, 4, 9, 11, 16, 17), every described field
+// present (support/Samples.h), from `handle` on. Returns the next free handle.
+std::uint16_t AddEveryType(TableBuilder& builder, std::uint16_t handle);
 
 // `instances` structures of every decoded type and the end-of-table structure.
 std::vector<std::uint8_t> EveryType(std::uint8_t major, std::uint8_t minor, int instances = 1);
