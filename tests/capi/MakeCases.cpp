@@ -31,24 +31,54 @@ using kelvo::test::BufferReader;
 using kelvo::test::TableBuilder;
 using Bytes = std::vector<std::uint8_t>;
 
-// Where each structure type keeps its string numbers, and the end of the last field the library
-// decodes at 3.0 (for 2 and 3, with no contained handles or elements).
+// Where each structure type keeps its string numbers, the end of the last field the library
+// decodes at 3.0 (for 2 and 3, with no contained handles or elements), and its fields wider than
+// a byte (offset, width) as the SMBIOS reference lays them out.
 struct TypeShape {
     std::uint8_t type;
     std::uint8_t fullLength;
     std::vector<std::uint8_t> stringOffsets;
+    std::vector<std::pair<std::uint8_t, std::uint8_t>> wideFields;
 };
 
 const std::vector<TypeShape> kShapes = {
-    {0, 0x18, {0x04, 0x05, 0x08}},
-    {1, 0x1B, {0x04, 0x05, 0x06, 0x07, 0x19, 0x1A}},
-    {2, 0x0F, {0x04, 0x05, 0x06, 0x07, 0x08, 0x0A}},
-    {3, 0x16, {0x04, 0x06, 0x07, 0x08, 0x15}},
-    {4, 0x30, {0x04, 0x07, 0x10, 0x20, 0x21, 0x22}},
-    {9, 0x11, {0x04}},
-    {11, 0x05, {}},
-    {16, 0x17, {}},
-    {17, 0x28, {0x10, 0x11, 0x17, 0x18, 0x19, 0x1A}},
+    {0, 0x18, {0x04, 0x05, 0x08}, {{0x06, 2}, {0x0A, 8}}},
+    {1, 0x1B, {0x04, 0x05, 0x06, 0x07, 0x19, 0x1A}, {{0x08, 16}}},
+    {2, 0x0F, {0x04, 0x05, 0x06, 0x07, 0x08, 0x0A}, {{0x0B, 2}}},
+    {3, 0x16, {0x04, 0x06, 0x07, 0x08, 0x15}, {{0x0D, 4}}},
+    {4,
+     0x30,
+     {0x04, 0x07, 0x10, 0x20, 0x21, 0x22},
+     {{0x08, 8},
+      {0x12, 2},
+      {0x14, 2},
+      {0x16, 2},
+      {0x1A, 2},
+      {0x1C, 2},
+      {0x1E, 2},
+      {0x26, 2},
+      {0x28, 2},
+      {0x2A, 2},
+      {0x2C, 2},
+      {0x2E, 2}}},
+    {9, 0x11, {0x04}, {{0x09, 2}, {0x0D, 2}}},
+    {11, 0x05, {}, {}},
+    {16, 0x17, {}, {{0x07, 4}, {0x0B, 2}, {0x0D, 2}, {0x0F, 8}}},
+    {17,
+     0x28,
+     {0x10, 0x11, 0x17, 0x18, 0x19, 0x1A},
+     {{0x04, 2},
+      {0x06, 2},
+      {0x08, 2},
+      {0x0A, 2},
+      {0x0C, 2},
+      {0x13, 2},
+      {0x15, 2},
+      {0x1C, 4},
+      {0x20, 2},
+      {0x22, 2},
+      {0x24, 2},
+      {0x26, 2}}},
 };
 
 const TypeShape* ShapeOf(std::uint8_t type) {
@@ -123,18 +153,25 @@ std::vector<std::string> Strings(const TableView& table, const Located& s) {
     return strings;
 }
 
-// A 3.0 table holding `s` alone, its formatted area padded to at least `length` bytes, its
-// strings followed by `extra`.
+// A 3.0 table holding `s` alone, its formatted area padded with zeros to at least `length` bytes
+// (a field that the structure's Length cuts is zero as a whole), its strings followed by `extra`.
 Bytes Alone(const TableView& table, const Located& s, std::uint8_t length,
             const std::vector<std::string>& strings, const std::string& extra = "") {
     Bytes structure;
     const std::uint8_t padded = std::max(s.length, length);
-    for (unsigned i = 0; i < padded; ++i)
-        structure.push_back(i < s.length ? table.U8(s.start + i) : 0);
-    structure[1] = padded;
-    for (const std::string& text : strings)
-        structure.insert(structure.end(), text.begin(), text.end() + 1);
-    if (!extra.empty()) structure.insert(structure.end(), extra.begin(), extra.end() + 1);
+    const unsigned kept = std::max<unsigned>(4, s.length);
+    for (unsigned i = 0; i < std::max<unsigned>(kept, padded); ++i)
+        structure.push_back(i < kept ? table.U8(s.start + i) : 0);
+    for (const auto& [offset, width] : ShapeOf(s.type)->wideFields) {
+        if (offset < s.length && s.length < offset + width)
+            std::fill(structure.begin() + offset, structure.begin() + s.length, 0);
+    }
+    structure[1] = static_cast<std::uint8_t>(structure.size());
+    auto append = [&](const std::string& text) {
+        structure.insert(structure.end(), text.c_str(), text.c_str() + text.size() + 1);
+    };
+    for (const std::string& text : strings) append(text);
+    if (!extra.empty()) append(extra);
     if (strings.empty() && extra.empty()) structure.push_back(0);
     structure.push_back(0);
     const Bytes end = {127, 4, 0xFF, 0xFF, 0, 0};
@@ -199,7 +236,7 @@ void DescribeWithinLength(ks_text* text, const char* prefix, const TableView& ta
             system.ProductNameStringNumber = byteAt(0x05);
             system.VersionStringNumber = byteAt(0x06);
             system.SerialNumberStringNumber = byteAt(0x07);
-            if (s.length < 0x19) system.V2_1.UUIDString = "";  // no UUID: the default text
+            if (s.length < 0x18) system.V2_1.UUIDString = "";  // no UUID: the default text
             ks_describe_record(text, prefix, 1, &system, 0);
             return;
         }
@@ -211,8 +248,21 @@ void DescribeWithinLength(ks_text* text, const char* prefix, const TableView& ta
             return ks_describe_record(text, prefix, 4, AsC(info.GetTypeProcessor()), 0);
         case 9:
             return ks_describe_record(text, prefix, 9, AsC(info.GetSystemSlot()), 0);
-        case 11:
-            return ks_describe_record(text, prefix, 11, AsC(info.GetTypeOemStrings()), 0);
+        case 11: {
+            // Within its Length, the area is the structure's string set (the C++ interface reads
+            // it from offset 05h on, whatever the Length).
+            ksmbios_oem_strings oem =
+                *static_cast<const ksmbios_oem_strings*>(AsC(info.GetTypeOemStrings()));
+            std::string area;
+            if (oem.Count != 0) {
+                for (const std::string& string : strings)
+                    area.append(string.c_str(), string.size() + 1);
+            }
+            oem.Strings = area.c_str();
+            oem.StringsSize = static_cast<std::int32_t>(area.size());
+            ks_describe_record(text, prefix, 11, &oem, 0);
+            return;
+        }
         case 16:
             return ks_describe_record(text, prefix, 16, AsC(info.GetTypePhysicalMemory()), 0);
         case 17:
