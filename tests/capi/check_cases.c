@@ -79,11 +79,11 @@ static void check_description(const char* name, ksmbios_table* table, const byte
     ks_text_free(&text);
 }
 
-/* Every byte count from 0 to the whole table (or evenly spaced cuts of a large one): each gives
- * a handle whose every answer can be read. */
-static void check_truncations(const bytes* raw) {
-    const size_t step = raw->size <= 4096 ? 1 : raw->size / 1024;
-    for (size_t size = 0; size <= raw->size; size += step) {
+/* Cuts of the table at `step`-byte intervals, the whole table last: each gives a handle whose
+ * every answer can be read. */
+static void check_truncations(const bytes* raw, size_t step) {
+    for (size_t size = 0;; size += step) {
+        if (size > raw->size) size = raw->size;
         ksmbios_table* table = NULL;
         CHECK(ksmbios_open_bytes(raw->data, size, &table) == KSMBIOS_OK);
         ks_text text;
@@ -91,6 +91,7 @@ static void check_truncations(const bytes* raw) {
         ks_describe_table(&text, table);
         ks_text_free(&text);
         ksmbios_close(table);
+        if (size == raw->size) break;
     }
 }
 
@@ -133,7 +134,10 @@ static void check_case(const char* dir, const char* name, const char* origin) {
         if (table != NULL) check_description(origin, table, &expected);
         ksmbios_close(table);
     }
-    check_truncations(&raw);
+    /* Every byte count for the built table that holds every type, 64 cuts of the others
+     * of the others (valgrind runs this too). */
+    const int every_byte = strcmp(name, "every-type-3.2") == 0;
+    check_truncations(&raw, every_byte ? 1 : raw.size / 64 + 1);
     free(raw.data);
     free(expected.data);
 }

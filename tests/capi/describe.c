@@ -57,6 +57,22 @@ static void escaped(ks_text* text, const char* bytes, size_t size) {
     ks_printf(text, "%s", chunk);
 }
 
+/* Bytes in upper-case hex, in chunks. */
+static void hex(ks_text* text, const unsigned char* bytes, size_t size) {
+    static const char digits[] = "0123456789ABCDEF";
+    char chunk[257];
+    size_t used = 0;
+    for (size_t i = 0; i < size; ++i) {
+        chunk[used++] = digits[bytes[i] >> 4];
+        chunk[used++] = digits[bytes[i] & 15];
+        if (used == sizeof chunk - 1 || i + 1 == size) {
+            chunk[used] = 0;
+            ks_printf(text, "%s", chunk);
+            used = 0;
+        }
+    }
+}
+
 /* clang-format off */
 #define KS_NUM(m) ks_printf(text, "%s." #m "=%llu\n", prefix, (unsigned long long)r->m);
 #define KS_TEXT(m)                                                                               \
@@ -65,7 +81,7 @@ static void escaped(ks_text* text, const char* bytes, size_t size) {
     ks_printf(text, "\n");
 #define KS_BYTES(m, n)                                                                           \
     ks_printf(text, "%s." #m "=", prefix);                                                       \
-    for (int i = 0; i < (n); ++i) ks_printf(text, "%02X", r->m[i]);                             \
+    hex(text, r->m, (n));                                                                        \
     ks_printf(text, "\n");
 #define KS_PTR(m) if (pointers) ks_printf(text, "%s." #m "=%s\n", prefix, r->m != NULL ? "set" : "null");
 #define KS_DESCRIBE_RECORD(c, cpp, number, FIELDS)                                               \
@@ -115,7 +131,7 @@ void ks_describe_structure(ks_text* text, unsigned long index, unsigned type, un
                            const unsigned char* formatted, size_t formatted_size) {
     ks_printf(text, "s%lu.header=%u %u %u @%llu\ns%lu.formatted=", index, type, length, handle,
               offset, index);
-    for (size_t b = 0; b < formatted_size; ++b) ks_printf(text, "%02X", formatted[b]);
+    hex(text, formatted, formatted_size);
     ks_printf(text, "\n");
 }
 
