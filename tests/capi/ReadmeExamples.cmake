@@ -1,0 +1,21 @@
+# The README's examples are the files that the tests build and run: each code block that follows
+# an "<!-- example: PATH -->" line must be PATH's content.
+# cmake -DROOT=<source tree> -P ReadmeExamples.cmake
+file(READ ${ROOT}/README.md readme)
+string(REGEX MATCHALL "<!-- example: [^ ]+ -->\n```[a-z]*\n" markers "${readme}")
+if(NOT markers)
+    message(FATAL_ERROR "README.md names no example")
+endif()
+foreach(marker IN LISTS markers)
+    string(REGEX REPLACE "<!-- example: ([^ ]+) -->.*" "\\1" path "${marker}")
+    string(FIND "${readme}" "${marker}" at)
+    string(LENGTH "${marker}" length)
+    math(EXPR at "${at} + ${length}")
+    string(SUBSTRING "${readme}" ${at} -1 rest)
+    string(FIND "${rest}" "```\n" end)
+    string(SUBSTRING "${rest}" 0 ${end} block)
+    file(READ ${ROOT}/${path} content)
+    if(NOT block STREQUAL content)
+        message(FATAL_ERROR "README.md's example differs from ${path}")
+    endif()
+endforeach()
