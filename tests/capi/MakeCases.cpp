@@ -108,7 +108,9 @@ void AddPatterned(TableBuilder& table, const TypeShape& shape, std::uint16_t han
             std::snprintf(text, sizeof text, "%02d/%02d/20%02d", 1 + seed % 12, 1 + seed % 28,
                           seed % 100);
         } else {
-            std::snprintf(text, sizeof text, "T%u-%d-%02X", shape.type, seed, offset);
+            // The BIOS vendor carries a byte beyond ASCII, for the log records' conversion.
+            std::snprintf(text, sizeof text, "T%u-%d-%02X%s", shape.type, seed, offset,
+                          shape.type == 0 && offset == 0x04 ? "\xE9" : "");
         }
         s.String(text);
     }

@@ -201,7 +201,28 @@ static void check_bad_input(const char* dir) {
 typedef struct log_count {
     int records;
     int well_formed;
+    int beyond_ascii; /* messages with a character beyond ASCII */
 } log_count;
+
+/* 1 when `text` is well-formed UTF-8 (no overlong form, surrogate or value past U+10FFFF). */
+static int is_utf8(const unsigned char* text) {
+    while (*text != 0) {
+        const unsigned char c = *text;
+        int extra = c < 0x80                 ? 0
+                    : c >= 0xC2 && c <= 0xDF ? 1
+                    : c >= 0xE0 && c <= 0xEF ? 2
+                    : c >= 0xF0 && c <= 0xF4 ? 3
+                                             : -1;
+        if (extra < 0) return 0;
+        for (int i = 1; i <= extra; ++i)
+            if ((text[i] & 0xC0) != 0x80) return 0;
+        if ((c == 0xE0 && text[1] < 0xA0) || (c == 0xED && text[1] >= 0xA0) ||
+            (c == 0xF0 && text[1] < 0x90) || (c == 0xF4 && text[1] >= 0x90))
+            return 0;
+        text += extra + 1;
+    }
+    return 1;
+}
 
 static void KSMBIOS_CALL on_log(int32_t severity, const char* function, uint32_t line,
                                 const char* message, void* user) {
@@ -209,7 +230,13 @@ static void KSMBIOS_CALL on_log(int32_t severity, const char* function, uint32_t
     ++count->records;
     count->well_formed += severity >= KSMBIOS_LOG_FATAL && severity <= KSMBIOS_LOG_DEBUG &&
                           strncmp(function, "kelvo::shared::smbios::", 23) == 0 && line > 0 &&
-                          message[0] != 0;
+                          message[0] != 0 && is_utf8((const unsigned char*)message);
+    for (const char* p = message; *p != 0; ++p) {
+        if ((unsigned char)*p >= 0x80) {
+            ++count->beyond_ascii;
+            break;
+        }
+    }
 }
 
 int main(int argc, char** argv) {
@@ -263,6 +290,7 @@ int main(int argc, char** argv) {
     }
     check_bad_input(argv[1]);
     CHECK(logged.records > 0 && logged.records == logged.well_formed);
+    CHECK(logged.beyond_ascii > 0);
     printf("%d cases, %d log records, %d failures%s\n", cases, logged.records, failures,
            machine ? ", the machine's table included" : "");
     return failures == 0 ? 0 : 1;
