@@ -144,8 +144,10 @@ typedef struct ksmbios_baseboard {
     uint8_t BoardType;
     uint8_t NumberOfContainedObjectHandles;
     /* The table's bytes at offset 0Fh: 16-bit little-endian handles, unaligned, so read them
-     * byte by byte; the count is the table's and may exceed the bytes present. Null when the
-     * offset lies past the table's end. */
+     * byte by byte. In the C++ interface's view the count is the table's and may exceed the
+     * bytes present, and the pointer is null only when the offset lies past the table's end; in
+     * the table view it is null unless every handle the count announces lies inside the
+     * structure's Length. */
     const uint8_t* ContainedObjectHandles;
 } ksmbios_baseboard;
 
@@ -162,7 +164,9 @@ typedef struct ksmbios_enclosure_2_3 {
     uint8_t NumberOfPowerCords;
     uint8_t ContainedElementCount;
     uint8_t ContainedElementRecordLength;
-    const uint8_t* ContainedElements; /* null: decoding does not fill it */
+    /* Count * RecordLength bytes from offset 15h: filled in the table view when they lie inside
+     * the structure's Length, always null in the C++ interface's view. */
+    const uint8_t* ContainedElements;
 } ksmbios_enclosure_2_3;
 
 typedef struct ksmbios_enclosure_2_7 {
