@@ -68,6 +68,9 @@ INSTANTIATE_TEST_SUITE_P(
         DateCase{"DayZero", "01/00/2020", kUtc, "2019-12-31T00:00:00+00:00", false},
         DateCase{"MonthThirteen", "13/01/2020", kUtc, "2021-01-01T00:00:00+00:00", false},
         DateCase{"TwoDigitYear", "12/31/99", kUtc, "", false},
+        DateCase{"FirstYear", "01/01/1900", kUtc, "1900-01-01T00:00:00+00:00", false},
+        // The day is two characters from position 3, whatever follows them.
+        DateCase{"DayTakenByPosition", "03/1592019", kUtc, "2019-03-15T00:00:00+00:00", false},
         DateCase{"DayWithoutNumber", "1/5/2020", kUtc, "invalid stoi argument", true},
         DateCase{"NoDateString", nullptr, kUtc, "invalid string position", true},
         DateCase{"ShortText", "1/1/1", kUtc, "invalid string position", true}),

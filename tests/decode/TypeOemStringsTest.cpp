@@ -158,4 +158,14 @@ TEST(TypeOemStringsTest, CopiesOwnTheirArea) {
     }
 }
 
+// A record never decoded has no area and a size of 1; a 1-byte area is copied whole.
+TEST(TypeOemStringsTest, DefaultAndOneByteAreas) {
+    TypeOemStrings record;
+    EXPECT_EQ(record.StringsSize, 1);
+    EXPECT_EQ(Area(record), "<none>");
+    record.Strings = new char[1]{'\0'};
+    const TypeOemStrings copy(record);
+    EXPECT_EQ(Area(copy), std::string(1, '\0'));
+}
+
 }  // namespace
