@@ -105,6 +105,7 @@ ksmbios_status ksmbios_open_machine(ksmbios_table** out) {
         // host would get.
         const bool read = kelvo::shared::smbios::source::ReadLiveTable(table->raw, systemText);
         if (!read) table->raw.clear();
+        table->source.format = kelvo::shared::smbios::source::SourceFormat::Machine;
         return Open(std::move(table), !read, out);
     });
 }

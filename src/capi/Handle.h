@@ -8,6 +8,8 @@
 
 #include <smbios/SMBiosInfo.h>
 
+#include "source/TableSource.h"
+
 // What a ksmbios_table handle holds: its own copy of the raw table, the C++ interface's parse
 // of it, and the table as it is, walked and decoded structure by structure.
 namespace kelvo::shared::smbios::capi {
@@ -71,4 +73,5 @@ struct ksmbios_table {
     std::unique_ptr<kelvo::shared::smbios::SMBiosInfo> info;
     std::string errorText;
     kelvo::shared::smbios::capi::RawView view;
+    kelvo::shared::smbios::source::SourceInfo source;
 };
