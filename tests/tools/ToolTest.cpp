@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -102,19 +103,63 @@ void ExpectGolden(const std::string& actual, const std::string& name) {
     EXPECT_EQ(actual, ReadText(golden)) << "differs from " << golden;
 }
 
-TEST_F(ToolTest, GoldenText) {
-    const Outcome run = Tool("--file " + At("example.rsmb"));
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "");
-    ExpectGolden(run.out, "example.txt");
+// A real table from the shared collection; empty when the collection is not there.
+std::string RealTable(const std::string& name) {
+    const fs::path path = fs::path(KELVO_TABLES_DIR) / name;
+    return fs::exists(path) ? path.string() : std::string();
 }
 
-TEST_F(ToolTest, GoldenJson) {
-    const Outcome run = Tool("--json --file " + At("example.rsmb"));
+// The outputs kept as golden files: the C++ interface's records of the example table, and every
+// structure of the example table and of real tables, as text and as JSON.
+struct Golden {
+    const char* golden;
+    const char* arguments;
+    const char* table;  // a real table's name, or null for the example table
+};
+
+const Golden kGoldens[] = {
+    {"example.txt", "--records", nullptr},
+    {"example.json", "--records --json", nullptr},
+    {"example-table.txt", "", nullptr},
+    {"example-table.json", "--json", nullptr},
+    {"example-quiet.txt", "--quiet --type bios,memory,2", nullptr},
+    {"t480.txt", "", "uroot__Lenovo-ThinkPad-T480.bin"},
+    {"t480.json", "--json", "uroot__Lenovo-ThinkPad-T480.bin"},
+    {"supermicro-x9dbl.txt", "", "uroot__SuperMicro-X9DBL.bin"},
+    {"vmware.txt", "", "uroot__VMWare.bin"},
+    {"kvm-qemu.txt", "", "pydmidecode__kvm-QEMU.0.dmidump"},
+    {"proliant-dl580-g5.txt", "", "pydmidecode__ProLiant-DL580-G5.0.dmidump"},
+    {"thinkpad-t440s.txt", "", "fwupd__tables"},
+    {"surface-laptop-3.txt", "", "smbioslib__jeffgerlap_3_2_0.dat"},
+    {"surface-laptop-3.json", "--json", "smbioslib__jeffgerlap_3_2_0.dat"},
+    {"poweredge.txt", "", "jcreekmore__dmi.0.bin"},
+    {"gigabyte-ga-ma74gmt.txt", "", "uroot__Gigabyte-GA-MA74GMT-S2.bin"},
+    {"parallels.txt", "", "pydmidecode__Parallels-Virtual-Platform.0.dmidump"},
+};
+
+void PrintTo(const Golden& golden, std::ostream* out) { *out << golden.golden; }
+
+class GoldenTest : public ToolTest, public testing::WithParamInterface<Golden> {};
+
+TEST_P(GoldenTest, Output) {
+    const Golden& golden = GetParam();
+    const std::string table = golden.table ? RealTable(golden.table) : At("example.rsmb");
+    if (table.empty()) GTEST_SKIP() << golden.table << " is not in " << KELVO_TABLES_DIR;
+    const Outcome run = Tool(std::string(golden.arguments) + " --file " + Native(table));
     EXPECT_EQ(run.status, 0);
-    ExpectGolden(run.out, "example.json");
-    EXPECT_TRUE(nlohmann::json::accept(run.out));
+    EXPECT_EQ(run.err, "");
+    ExpectGolden(run.out, golden.golden);
+    if (fs::path(golden.golden).extension() == ".json") {
+        EXPECT_TRUE(nlohmann::json::accept(run.out));
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Tool, GoldenTest, testing::ValuesIn(kGoldens), [](const auto& info) {
+    std::string name = info.param.golden;
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
+    return name;
+});
 
 // Every format and every round trip gives what the raw file gives.
 TEST_F(ToolTest, FormatsAndRoundTripsGiveTheSameOutput) {
@@ -201,9 +246,29 @@ const BadFile kBadFiles[] = {
          Put(d / "bad", dump);
      },
      "bad", "checksum is wrong"},
-    {"TablePastTheEnd",
-     [](const fs::path& d) { Put(d / "bad", Bytes(d / "example.bin", 0, 0x40)); }, "bad",
-     "past the end of the 64-byte file"},
+    // An SMBIOS 3 entry point's length is a maximum, but the bytes must end the table.
+    {"CutTable3", [](const fs::path& d) { Put(d / "bad", Bytes(d / "example.bin", 0, 0x40)); },
+     "bad", "the table is cut short: 32 bytes present"},
+    // A 2.1 entry point's length is exact.
+    {"TablePastTheEnd21",
+     [](const fs::path& d) {
+         RawTable raw = ReadBytes(d / "example.rsmb");
+         raw[1] = 2;
+         raw[2] = 8;
+         const RawTable dump = kelvo::smbios_tool::DumpBin(raw);
+         Put(d / "bad", RawTable(dump.begin(), dump.end() - 1));
+     },
+     "bad", "past the end of the"},
+    {"NoTableVersion",
+     [](const fs::path& d) {
+         RawTable raw = ReadBytes(d / "example.rsmb");
+         raw[1] = 1;
+         Put(d / "bad", raw);
+     },
+     "bad", "not an SMBIOS table"},
+    {"CutBareTable",
+     [](const fs::path& d) { Put(d / "bad", Bytes(d / "example-sysfs" / "DMI", 0, 100)); }, "bad",
+     "no bare structure table"},
     {"FolderWithoutFiles", [](const fs::path& d) { fs::create_directory(d / "bad"); },
      "bad/smbios_entry_point", "cannot open"},
     {"FolderSizeMismatch",
@@ -214,6 +279,16 @@ const BadFile kBadFiles[] = {
          Put(d / "bad" / "DMI", Bytes(d / "example-sysfs" / "DMI", 0, 100));
      },
      "bad/DMI", "holds 100 bytes, the entry point says"},
+    {"FolderLongerThanItsMaximum",
+     [](const fs::path& d) {
+         fs::create_directory(d / "bad");
+         fs::copy_file(d / "example-sysfs" / "smbios_entry_point",
+                       d / "bad" / "smbios_entry_point");
+         RawTable table = ReadBytes(d / "example-sysfs" / "DMI");
+         table.push_back(0);
+         Put(d / "bad" / "DMI", table);
+     },
+     "bad/DMI", "the entry point says"},
 };
 
 void PrintTo(const BadFile& bad, std::ostream* out) { *out << bad.name; }
@@ -235,25 +310,110 @@ TEST_P(BadFileTest, OneClearLine) {
 INSTANTIATE_TEST_SUITE_P(Tool, BadFileTest, testing::ValuesIn(kBadFiles),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The other ways tables are kept: each gives what the raw file gives, but for the version line
+// where the file does not carry the DMI revision or the version.
+struct Layout {
+    const char* name;
+    // Writes DIR/table from the raw table DIR/source.rsmb (and its dump and folder).
+    void (*make)(const fs::path& dir);
+    const char* arguments;
+    const char* versionLine;  // expected first line, or null for the raw file's
+};
+
+// An SMBIOS 3 entry point that gives `extra` bytes more than the table holds, as a maximum.
+RawTable RaiseMaximum(RawTable entry, std::uint32_t extra) {
+    std::uint32_t length = entry[0x0C] | entry[0x0D] << 8 | entry[0x0E] << 16 | entry[0x0F] << 24;
+    length += extra;
+    for (unsigned i = 0; i < 4; ++i) entry[0x0C + i] = static_cast<std::uint8_t>(length >> 8 * i);
+    std::uint8_t sum = 0;
+    for (std::size_t i = 0; i < 0x18; ++i) sum = static_cast<std::uint8_t>(sum + entry[i]);
+    entry[5] = static_cast<std::uint8_t>(entry[5] - sum);
+    return entry;
+}
+
+const Layout kLayouts[] = {
+    {"DumpWithMaximumLength",
+     [](const fs::path& d) {
+         RawTable dump = ReadBytes(d / "source.bin");
+         const RawTable entry = RaiseMaximum(RawTable(dump.begin(), dump.begin() + 0x18), 100);
+         std::copy(entry.begin(), entry.end(), dump.begin());
+         Put(d / "table", dump);
+     },
+     "", nullptr},
+    {"FolderWithMaximumLength",
+     [](const fs::path& d) {
+         fs::create_directory(d / "table");
+         Put(d / "table" / "smbios_entry_point",
+             RaiseMaximum(ReadBytes(d / "source-sysfs" / "smbios_entry_point"), 4096));
+         fs::copy_file(d / "source-sysfs" / "DMI", d / "table" / "DMI");
+     },
+     "", nullptr},
+    {"TableAfterEntryPoint",
+     [](const fs::path& d) {
+         const RawTable raw = ReadBytes(d / "source.rsmb");
+         RawTable file = kelvo::smbios_tool::EntryPoint(raw, 0xF0000);
+         file.insert(file.end(), raw.begin() + 8, raw.end());
+         Put(d / "table", file);
+     },
+     "", nullptr},
+    {"BareTableWithVersion",
+     [](const fs::path& d) { fs::copy_file(d / "source-sysfs" / "DMI", d / "table"); },
+     "--smbios-version 3.2", "SMBIOS 3.2.0 present."},
+    {"BareTableInferred",
+     [](const fs::path& d) { fs::copy_file(d / "source-sysfs" / "DMI", d / "table"); }, "",
+     // The processor structure holds the 3.0 core counts.
+     "SMBIOS 3.0.0 present (version inferred: the lowest whose structure layouts fit every "
+     "structure)."},
+};
+
+void PrintTo(const Layout& layout, std::ostream* out) { *out << layout.name; }
+
+class LayoutTest : public ToolTest, public testing::WithParamInterface<Layout> {};
+
+TEST_P(LayoutTest, ReadAsTheRawFile) {
+    WriteTableFiles(ExampleTable().Raw(), dir.string(), "source");
+    GetParam().make(dir);
+    const Outcome expected = Tool("--file " + At("source.rsmb"));
+    const Outcome run = Tool(std::string(GetParam().arguments) + " --file " + At("table"));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::size_t line = run.out.find('\n');
+    const std::size_t expectedLine = expected.out.find('\n');
+    EXPECT_EQ(run.out.substr(0, line), GetParam().versionLine
+                                           ? GetParam().versionLine
+                                           : expected.out.substr(0, expectedLine));
+    EXPECT_EQ(run.out.substr(line), expected.out.substr(expectedLine));
+}
+
+INSTANTIATE_TEST_SUITE_P(Tool, LayoutTest, testing::ValuesIn(kLayouts),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(ToolTest, TextsThatAreNotUtf8) {
     kelvo::test::TableBuilder table(3, 0);
     table.Add(1).Byte(1).String("Caf\xE9");
     Put(dir / "latin1.rsmb", table.End().Raw());
-    const Outcome json = Tool("--json --file " + At("latin1.rsmb"));
+    const Outcome json = Tool("--records --json --file " + At("latin1.rsmb"));
     EXPECT_EQ(json.status, 0);
     EXPECT_EQ(nlohmann::json::parse(json.out)["TypeSysInfo"]["Manufacturer"], "Caf\xEF\xBF\xBD");
-    EXPECT_NE(Tool("--file " + At("latin1.rsmb")).out.find("Manufacturer: Caf\xE9\n"),
+    EXPECT_NE(Tool("--records --file " + At("latin1.rsmb")).out.find("Manufacturer: Caf\xE9\n"),
               std::string::npos);
+    const auto shown = nlohmann::json::parse(Tool("--json --file " + At("latin1.rsmb")).out);
+    EXPECT_EQ(shown["Structures"][0]["Fields"][0]["Value"], "Caf\xEF\xBF\xBD");
 }
 
-// A failed construction: the error on stderr, what was decoded before it on stdout, status 1.
-// The BIOS structure without a release date is the one Wine makes.
+// A failed construction: with --records the error on stderr, what was decoded before it on
+// stdout, status 1. The BIOS structure without a release date is the one Wine makes; the table
+// itself is shown whole.
 TEST_F(ToolTest, LibraryErrorKeepsWhatWasDecoded) {
     kelvo::test::TableBuilder table(2, 4);
     table.Add(1).Byte(1).String("Decoded first");
     table.Add(0).Bytes({1, 0, 0, 0, 0});
     Put(dir / "nodate.rsmb", table.End().Raw());
-    const Outcome run = Tool("--file " + At("nodate.rsmb"));
+    const Outcome whole = Tool("--file " + At("nodate.rsmb"));
+    EXPECT_EQ(whole.status, 0);
+    EXPECT_EQ(whole.err, "");
+    EXPECT_NE(whole.out.find("System Information\n\nHandle"), std::string::npos) << whole.out;
+    EXPECT_NE(whole.out.find("BIOS Information\n"), std::string::npos);
+    const Outcome run = Tool("--records --file " + At("nodate.rsmb"));
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("invalid string position"), std::string::npos) << run.err;
     EXPECT_NE(run.out.find("Manufacturer: Decoded first\n"), std::string::npos);
@@ -265,7 +425,7 @@ TEST_F(ToolTest, BaseboardHandlesStayInTheTable) {
     kelvo::test::TableBuilder table(3, 0);
     table.Add(2).Bytes({0, 0, 0, 0, 0, 0, 0}).Word(0).Bytes({0, 255}).Word(0x0042).Length(0xFF);
     Put(dir / "handles.rsmb", table.Raw());
-    const Outcome run = Tool("--file " + At("handles.rsmb"));
+    const Outcome run = Tool("--records --file " + At("handles.rsmb"));
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("ContainedObjectHandles: 0x0042 0x0000\n"), std::string::npos);
 }
@@ -285,12 +445,17 @@ TEST_F(ToolTest, Usage) {
     const Outcome help = Tool("--help");
     EXPECT_EQ(help.status, 0);
     for (const char* option :
-         {"--file", "--json", "--save-raw", "--save-dump-bin", "--log", "--version", "--help"}) {
+         {"--file", "--smbios-version", "--type", "--string", "--quiet", "--json", "--records",
+          "--save-raw", "--save-dump-bin", "--log", "--version", "--help"}) {
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     }
     EXPECT_EQ(Tool("--version").status, 0);
     EXPECT_EQ(Tool("--no-such-option").status, 2);
     EXPECT_EQ(Tool("--log loud").status, 2);
+    EXPECT_EQ(Tool("--type nonsense").status, 2);
+    EXPECT_EQ(Tool("--string nonsense").status, 2);
+    EXPECT_EQ(Tool("--smbios-version 1.0").status, 2);
+    EXPECT_EQ(Tool("-s bios-vendor -t 0").status, 2);
 }
 
 // The running machine's table: this Linux machine has none; Wine makes a 2.4 table whose BIOS
@@ -300,20 +465,28 @@ TEST_F(ToolTest, LiveRead) {
     if (GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") == nullptr) {
         GTEST_SKIP() << "expectations hold for Wine's table only";
     }
-    const Outcome run = Tool("--save-raw " + At("wine.rsmb"));
+    const Outcome run = Tool("--records --save-raw " + At("wine.rsmb"));
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("invalid string position"), std::string::npos) << run.err;
     EXPECT_NE(run.out.find("Table: SMBIOS 2.4,"), std::string::npos) << run.out;
-    EXPECT_EQ(Tool("--file " + At("wine.rsmb")).out, run.out);
+    EXPECT_EQ(Tool("--records --file " + At("wine.rsmb")).out, run.out);
+    // The whole table, each structure named.
+    const Outcome whole = Tool("");
+    EXPECT_EQ(whole.status, 0) << whole.err;
+    EXPECT_EQ(whole.out.rfind("SMBIOS 2.4 present.\n", 0), 0u) << whole.out;
+    EXPECT_NE(whole.out.find("BIOS Information\n"), std::string::npos) << whole.out;
+    EXPECT_EQ(Tool("--file " + At("wine.rsmb")).out, whole.out);
 #else
     if (fs::exists("/sys/firmware/dmi/tables")) GTEST_SKIP() << "this machine has a table";
-    const Outcome run = Tool("");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("Failed to read any byte from Bios NV memory with a call to "
-                           "Win32::GetSystemFirmwareTable"),
-              std::string::npos)
-        << run.err;
-    EXPECT_NE(run.out.find("SMBiosVersion: none\n"), std::string::npos);
+    for (const char* arguments : {"", "--records"}) {
+        const Outcome run = Tool(arguments);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.err.find("Failed to read any byte from Bios NV memory with a call to "
+                               "Win32::GetSystemFirmwareTable"),
+                  std::string::npos)
+            << run.err;
+    }
+    EXPECT_NE(Tool("--records").out.find("SMBiosVersion: none\n"), std::string::npos);
 #endif
 }
 
