@@ -21,7 +21,14 @@ typedef struct ksmbios_open_options {
      * file is refused (cut to error_size bytes), and an empty text otherwise. */
     char* error_text;
     size_t error_size;
+    uint32_t flags; /* KSMBIOS_OPEN_... */
 } ksmbios_open_options;
+
+/* The handle is for the structures (ksmbios_get_structure, ksmbios_get_string): their `record`
+ * stays null, and the C++ interface's view is made when a call first asks for it. This spares
+ * the work of decoding records (the BIOS release date's locale among it) for hosts that read the
+ * bytes themselves. */
+#define KSMBIOS_OPEN_STRUCTURES_ONLY 1u
 
 /* As ksmbios_open_file, with `options` (null for the defaults). Besides the formats that
  * ksmbios_open_file reads, this reads a bare structure table, an SMBIOS 3 entry point whose

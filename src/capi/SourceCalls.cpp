@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <string>
 #include <vector>
@@ -15,6 +16,9 @@ namespace {
 
 using kelvo::shared::smbios::source::SourceFault;
 using kelvo::shared::smbios::source::SourceFormat;
+
+static_assert(static_cast<int>(SourceFormat::Machine) == KSMBIOS_SOURCE_MACHINE &&
+              static_cast<int>(SourceFormat::Bare) == KSMBIOS_SOURCE_BARE);
 
 void PutText(const ksmbios_open_options* options, const std::string& text) {
     if (options == nullptr || options->error_text == nullptr || options->error_size == 0) return;
@@ -48,9 +52,13 @@ ksmbios_status ksmbios_open_file_with(const char* path, const ksmbios_open_optio
             PutText(options, errorText);
             return fault == SourceFault::NotATable ? KSMBIOS_NOT_A_TABLE : KSMBIOS_FILE_UNREADABLE;
         }
-        const ksmbios_status status = ksmbios_open_bytes(raw.data(), raw.size(), out);
-        if (status == KSMBIOS_OK) (*out)->source = info;
-        return status;
+        auto table = std::make_unique<ksmbios_table>();
+        table->raw = std::move(raw);
+        table->source = info;
+        const bool structuresOnly =
+            options != nullptr && (options->flags & KSMBIOS_OPEN_STRUCTURES_ONLY) != 0;
+        return kelvo::shared::smbios::capi::OpenHandle(std::move(table), false, structuresOnly,
+                                                       out);
     } catch (const std::bad_alloc&) {
         return KSMBIOS_OUT_OF_MEMORY;
     } catch (...) {

@@ -568,7 +568,7 @@ TEST_F(ToolTest, BaseboardHandlesStayInTheTable) {
 }
 
 TEST_F(ToolTest, LogRecordsOnStderr) {
-    const Outcome run = Tool("--log debug --file " + At("example.rsmb"));
+    const Outcome run = Tool("--records --log debug --file " + At("example.rsmb"));
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.err.find("DEBUG ["), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("kelvo-shared-smbios"), std::string::npos) << run.err;

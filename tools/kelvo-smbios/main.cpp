@@ -222,6 +222,8 @@ int main(int argc, char** argv) {
         options.bare_version = version;
         options.error_text = reason;
         options.error_size = sizeof reason;
+        // The structures are shown from their bytes; the records wait for --records.
+        if (!records) options.flags = KSMBIOS_OPEN_STRUCTURES_ONLY;
         const ksmbios_status status = ksmbios_open_file_with(file.c_str(), &options, &opened);
         if (status != KSMBIOS_OK) {
             PrintError(reason[0] != '\0' ? reason : file + ": " + ksmbios_status_text(status));
