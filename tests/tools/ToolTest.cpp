@@ -526,7 +526,7 @@ INSTANTIATE_TEST_SUITE_P(Tool, LayoutTest, testing::ValuesIn(kLayouts),
 
 TEST_F(ToolTest, TextsThatAreNotUtf8) {
     kelvo::test::TableBuilder table(3, 0);
-    table.Add(1).Byte(1).String("Caf\xE9");
+    table.Add(1).Bytes({1, 0, 0, 0}).String("Caf\xE9");
     Put(dir / "latin1.rsmb", table.End().Raw());
     const Outcome json = Tool("--records --json --file " + At("latin1.rsmb"));
     EXPECT_EQ(json.status, 0);
@@ -534,7 +534,7 @@ TEST_F(ToolTest, TextsThatAreNotUtf8) {
     EXPECT_NE(Tool("--records --file " + At("latin1.rsmb")).out.find("Manufacturer: Caf\xE9\n"),
               std::string::npos);
     const auto shown = nlohmann::json::parse(Tool("--json --file " + At("latin1.rsmb")).out);
-    EXPECT_EQ(shown["Structures"][0]["Fields"][0]["Value"], "Caf\xEF\xBF\xBD");
+    EXPECT_EQ(shown.at("Structures").at(0).at("Fields").at(0).at("Value"), "Caf\xEF\xBF\xBD");
 }
 
 // A failed construction: with --records the error on stderr, what was decoded before it on
