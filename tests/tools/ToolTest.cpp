@@ -457,22 +457,19 @@ struct Layout {
     const char* versionLine;  // expected first line, or null for the raw file's
 };
 
-// An SMBIOS 3 entry point that gives `extra` bytes more than the table holds, as a maximum.
-RawTable RaiseMaximum(RawTable entry, std::uint32_t extra) {
-    std::uint32_t length = entry[0x0C] | entry[0x0D] << 8 | entry[0x0E] << 16 | entry[0x0F] << 24;
-    length += extra;
-    for (unsigned i = 0; i < 4; ++i) entry[0x0C + i] = static_cast<std::uint8_t>(length >> 8 * i);
-    std::uint8_t sum = 0;
-    for (std::size_t i = 0; i < 0x18; ++i) sum = static_cast<std::uint8_t>(sum + entry[i]);
-    entry[5] = static_cast<std::uint8_t>(entry[5] - sum);
-    return entry;
+// An SMBIOS 3 entry point for the raw table `path` that gives `extra` bytes more than the table
+// holds, as a maximum, with the table at `address`.
+RawTable RaisedEntryPoint(const fs::path& path, std::size_t extra, std::uint64_t address) {
+    RawTable padded = ReadBytes(path);
+    padded.resize(padded.size() + extra, 0);
+    return kelvo::smbios_tool::EntryPoint(padded, address);
 }
 
 const Layout kLayouts[] = {
     {"DumpWithMaximumLength",
      [](const fs::path& d) {
          RawTable dump = ReadBytes(d / "source.bin");
-         const RawTable entry = RaiseMaximum(RawTable(dump.begin(), dump.begin() + 0x18), 100);
+         const RawTable entry = RaisedEntryPoint(d / "source.rsmb", 100, 0x20);
          std::copy(entry.begin(), entry.end(), dump.begin());
          Put(d / "table", dump);
      },
@@ -480,8 +477,7 @@ const Layout kLayouts[] = {
     {"FolderWithMaximumLength",
      [](const fs::path& d) {
          fs::create_directory(d / "table");
-         Put(d / "table" / "smbios_entry_point",
-             RaiseMaximum(ReadBytes(d / "source-sysfs" / "smbios_entry_point"), 4096));
+         Put(d / "table" / "smbios_entry_point", RaisedEntryPoint(d / "source.rsmb", 4096, 0));
          fs::copy_file(d / "source-sysfs" / "DMI", d / "table" / "DMI");
      },
      "", nullptr},
