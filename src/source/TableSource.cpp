@@ -167,8 +167,8 @@ void MakeRaw(const EntryPoint& entry, const TableView& table, std::vector<std::u
 
 // A folder holding smbios_entry_point and DMI, as Linux publishes them.
 bool ReadFolder(const std::string& folder, std::vector<std::uint8_t>& raw, Fault& fault) {
-    const std::string entryPath = folder + "/smbios_entry_point";
-    const std::string tablePath = folder + "/DMI";
+    const std::string entryPath = platform::PathInFolder(folder, "smbios_entry_point");
+    const std::string tablePath = platform::PathInFolder(folder, "DMI");
     std::vector<std::uint8_t> entryBytes;
     std::vector<std::uint8_t> table;
     if (!Read(entryPath, entryBytes, fault)) return false;
