@@ -14,8 +14,8 @@ function(kelvo_add_version_resource target file description)
     target_link_options(${target} PRIVATE $<$<CONFIG:Release,MinSizeRel>:-s>)
 endfunction()
 
-# Writes a module-definition file listing every function that `header` declares with
-# KSMBIOS_CALL, and makes `lib` from it with llvm-dlltool (target `target`-msvc-lib, built by
+# Writes a module-definition file listing every function that the headers `header` (a list)
+# declare with KSMBIOS_CALL, and makes `lib` from it with llvm-dlltool (target `target`-msvc-lib, built by
 # default).
 function(kelvo_add_msvc_import_library target header dll lib)
     find_program(KELVO_DLLTOOL NAMES llvm-dlltool llvm-dlltool-14)
@@ -23,7 +23,11 @@ function(kelvo_add_msvc_import_library target header dll lib)
         message(STATUS "llvm-dlltool not found: no MSVC import library")
         return()
     endif()
-    file(STRINGS ${header} declarations REGEX "KSMBIOS_CALL ksmbios_[a-z_]+\\(")
+    set(declarations)
+    foreach(file IN LISTS header)
+        file(STRINGS ${file} found REGEX "KSMBIOS_CALL ksmbios_[a-z_]+\\(")
+        list(APPEND declarations ${found})
+    endforeach()
     set(def "LIBRARY ${dll}\nEXPORTS\n")
     foreach(declaration IN LISTS declarations)
         string(REGEX MATCH "KSMBIOS_CALL ksmbios_[a-z_]+" name "${declaration}")

@@ -1,10 +1,12 @@
 // Fuzz target for the command-line tool's table files: the input is written to a file and read
-// back with the tool's format detection (raw RSMB layout or dmidecode dump). A file that loads
-// is decoded, reported as text and as JSON, converted to the dump format and read back, which
-// must give the same table. A FileError is the expected answer to a bad file; any other
-// exception is a finding.
+// back through the C interface, as the tool reads it (every format the library recognises). A
+// file that loads is shown as the tool shows it (every structure, as text and JSON, and the C++
+// interface's records), converted to the dump format and read back, which must give the same
+// table. A refusal is the expected answer to a bad file; any exception is a finding.
 #include <smbios/Logger.h>
 #include <smbios/SMBiosInfo.h>
+#include <smbios/kelvo_smbios.h>
+#include <smbios/kelvo_smbios_source.h>
 
 #include <unistd.h>
 
@@ -22,7 +24,9 @@
 
 #include "Output.h"
 #include "Records.h"
+#include "Structures.h"
 #include "TableFile.h"
+#include "TableOutput.h"
 
 namespace {
 
@@ -52,14 +56,30 @@ void RemoveInput() { std::remove(InputPath().c_str()); }
     std::abort();
 }
 
-// Loads the table file at InputPath(), or returns false when the tool rejects it.
+// Loads the table file at InputPath() and shows its structures, or returns false when the
+// library refuses it.
 bool Load(RawTable& raw) {
-    try {
-        raw = LoadTable(InputPath());
-        return true;
-    } catch (const FileError&) {
-        return false;
+    ksmbios_table* table = nullptr;
+    if (ksmbios_open_file_with(InputPath().c_str(), nullptr, &table) != KSMBIOS_OK) return false;
+    const std::uint8_t* bytes = nullptr;
+    std::size_t size = 0;
+    ksmbios_get_raw(table, &bytes, &size);
+    raw.assign(bytes, bytes + size);
+    ksmbios_table_info info{};
+    info.struct_size = sizeof info;
+    if (ksmbios_get_table_info(table, &info) == KSMBIOS_OK) {
+        TableReport report;
+        for (std::size_t i = 0; i < info.structure_count; ++i) {
+            DecodedStructure structure;
+            if (DecodeStructure(table, i, 0x0300, structure))
+                report.structures.push_back(structure);
+        }
+        if (TableText(report, false).empty() || TableJson(report, true).empty()) {
+            Finding("an empty table report");
+        }
     }
+    ksmbios_close(table);
+    return true;
 }
 
 void Run(const std::uint8_t* data, std::size_t size) {

@@ -40,10 +40,10 @@ void Store(Out* out, Out value) {
     std::memcpy(out, &value, sizeof(Out));
 }
 
-// Finishes a handle whose raw bytes are in place: the C++ interface's parse (over the handle's
-// reader, or the default reader when `useDefaultReader`) and the table as it is.
-ksmbios_status Open(std::unique_ptr<ksmbios_table> table, bool useDefaultReader,
-                    ksmbios_table** out) {
+// The C++ interface's parse (over the handle's reader, or the default reader when
+// `useDefaultReader`).
+void MakeInfo(ksmbios_table& handle, bool useDefaultReader) {
+    ksmbios_table* table = &handle;
     if (useDefaultReader) {
         table->info = std::make_unique<SMBiosInfo>();
     } else {
@@ -57,9 +57,19 @@ ksmbios_status Open(std::unique_ptr<ksmbios_table> table, bool useDefaultReader,
         Error::ToString(error, buffer.data());
         table->errorText = buffer.data();
     }
-    kelvo::shared::smbios::capi::ReadRawView(table->raw, table->view);
-    *out = table.release();
-    return KSMBIOS_OK;
+}
+
+// The C++ interface's parse, made on first use for a handle opened for its structures only.
+const SMBiosInfo& Info(const ksmbios_table* table) {
+    if (!table->info) MakeInfo(*const_cast<ksmbios_table*>(table), false);
+    return *table->info;
+}
+
+// Finishes a handle whose raw bytes are in place: the C++ interface's parse and the table as it
+// is.
+ksmbios_status Open(std::unique_ptr<ksmbios_table> table, bool useDefaultReader,
+                    ksmbios_table** out) {
+    return kelvo::shared::smbios::capi::OpenHandle(std::move(table), useDefaultReader, false, out);
 }
 
 const RawStructure* StructureAt(const ksmbios_table* table, std::size_t index) {
@@ -67,6 +77,18 @@ const RawStructure* StructureAt(const ksmbios_table* table, std::size_t index) {
 }
 
 }  // namespace
+
+namespace kelvo::shared::smbios::capi {
+
+ksmbios_status OpenHandle(std::unique_ptr<ksmbios_table> table, bool useDefaultReader,
+                          bool structuresOnly, ksmbios_table** out) {
+    if (!structuresOnly) MakeInfo(*table, useDefaultReader);
+    ReadRawView(table->raw, table->view, !structuresOnly);
+    *out = table.release();
+    return KSMBIOS_OK;
+}
+
+}  // namespace kelvo::shared::smbios::capi
 
 extern "C" {
 
@@ -105,6 +127,7 @@ ksmbios_status ksmbios_open_machine(ksmbios_table** out) {
         // host would get.
         const bool read = kelvo::shared::smbios::source::ReadLiveTable(table->raw, systemText);
         if (!read) table->raw.clear();
+        table->source.format = kelvo::shared::smbios::source::SourceFormat::Machine;
         return Open(std::move(table), !read, out);
     });
 }
@@ -141,7 +164,7 @@ void ksmbios_close(ksmbios_table* table) { delete table; }
 ksmbios_status ksmbios_get_error(const ksmbios_table* table, ksmbios_error* out) {
     if (table == nullptr || out == nullptr) return KSMBIOS_INVALID_ARGUMENT;
     if (!Fits(out)) return KSMBIOS_STRUCT_TOO_SMALL;
-    const Error& error = table->info->GetError();
+    const Error& error = Info(table).GetError();
     ksmbios_error value{};
     value.failed = static_cast<bool>(error) ? 1 : 0;
     value.category = static_cast<int32_t>(error.Category());
@@ -156,7 +179,7 @@ ksmbios_status ksmbios_get_error(const ksmbios_table* table, ksmbios_error* out)
 
 ksmbios_status ksmbios_get_accepted_version(const ksmbios_table* table, int32_t* version) {
     if (table == nullptr || version == nullptr) return KSMBIOS_INVALID_ARGUMENT;
-    *version = static_cast<int32_t>(table->info->GetSMBiosVersion());
+    *version = static_cast<int32_t>(Info(table).GetSMBiosVersion());
     return KSMBIOS_OK;
 }
 
@@ -164,7 +187,7 @@ ksmbios_status ksmbios_get_records(const ksmbios_table* table, ksmbios_records* 
     if (table == nullptr || out == nullptr) return KSMBIOS_INVALID_ARGUMENT;
     if (!Fits(out)) return KSMBIOS_STRUCT_TOO_SMALL;
     // The C records mirror the C++ ones member for member (checked by the layout tests).
-    const SMBiosInfo& info = *table->info;
+    const SMBiosInfo& info = Info(table);
     ksmbios_records value{};
     value.bios = reinterpret_cast<const ksmbios_bios*>(&info.GetTypeBios());
     value.system = reinterpret_cast<const ksmbios_system*>(&info.GetTypeSysInfo());

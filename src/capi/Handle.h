@@ -7,6 +7,9 @@
 #include <vector>
 
 #include <smbios/SMBiosInfo.h>
+#include <smbios/kelvo_smbios.h>
+
+#include "source/TableSource.h"
 
 // What a ksmbios_table handle holds: its own copy of the raw table, the C++ interface's parse
 // of it, and the table as it is, walked and decoded structure by structure.
@@ -59,9 +62,16 @@ struct RawView {
     DecodedRecords records;
 };
 
-// Walks `raw` (the raw RSMB layout) structure by structure and decodes the nine types. Reads
-// only inside `raw`; throws nothing but std::bad_alloc.
-void ReadRawView(const std::vector<std::uint8_t>& raw, RawView& view);
+// Walks `raw` (the raw RSMB layout) structure by structure and, with `decodeRecords`, decodes the
+// nine types. Reads only inside `raw`; throws nothing but std::bad_alloc.
+void ReadRawView(const std::vector<std::uint8_t>& raw, RawView& view, bool decodeRecords = true);
+
+// Finishes a handle whose raw bytes are in place: the C++ interface's parse (over the handle's
+// reader, or the default reader when `useDefaultReader`) and the table as it is. With
+// `structuresOnly` the structures are not decoded into records and the parse waits for its
+// first use.
+ksmbios_status OpenHandle(std::unique_ptr<ksmbios_table> table, bool useDefaultReader,
+                          bool structuresOnly, ksmbios_table** out);
 
 }  // namespace kelvo::shared::smbios::capi
 
@@ -71,4 +81,5 @@ struct ksmbios_table {
     std::unique_ptr<kelvo::shared::smbios::SMBiosInfo> info;
     std::string errorText;
     kelvo::shared::smbios::capi::RawView view;
+    kelvo::shared::smbios::source::SourceInfo source;
 };

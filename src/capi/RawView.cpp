@@ -47,7 +47,7 @@ const void* DecodeRecord(DecodedRecords& records, const pimpl::StructureRef& str
 
 }  // namespace
 
-void ReadRawView(const std::vector<std::uint8_t>& raw, RawView& view) {
+void ReadRawView(const std::vector<std::uint8_t>& raw, RawView& view, bool decodeRecords) {
     const pimpl::TableView whole(raw.data(), raw.size());
     if (!whole.Contains(0, kRawHeaderSize) || whole.U8(1) < 2) return;
     view.readable = true;
@@ -87,7 +87,7 @@ void ReadRawView(const std::vector<std::uint8_t>& raw, RawView& view) {
         }
         const pimpl::StructureRef ref{table, next, structure.type, structure.length,
                                       structure.handle};
-        structure.record = DecodeRecord(view.records, ref);
+        if (decodeRecords) structure.record = DecodeRecord(view.records, ref);
         if (structure.type == kEndOfTable) break;
     }
 }

@@ -25,4 +25,7 @@ bool ReadWholeFile(const std::string& path, std::uint64_t limit, std::vector<std
 // True when `path` (UTF-8) names a folder.
 bool IsDirectory(const std::string& path);
 
+// The file `name` inside `folder`, joined with the system's separator.
+std::string PathInFolder(const std::string& folder, const char* name);
+
 }  // namespace kelvo::shared::smbios::platform

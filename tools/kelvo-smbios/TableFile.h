@@ -17,25 +17,15 @@ constexpr std::size_t kRawHeaderSize = 8;
 // Where a dump file keeps its table, as dmidecode --dump-bin writes it.
 constexpr std::uint64_t kDumpTableAddress = 0x20;
 
-// A table file that cannot be read, or a table that cannot be written. Reading names the file in
-// the message (it may be one inside a folder); writing leaves that to the caller.
+// A table that cannot be written; the caller names the file.
 class FileError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
-// Reads `path` as a raw table, a dmidecode --dump-bin file or a directory holding
-// smbios_entry_point and DMI (as Linux's /sys/firmware/dmi/tables), told apart by content.
-// Throws FileError.
-RawTable LoadTable(const std::string& path);
-
-// The running machine's table, read by the tool itself: the firmware's RSMB table on Windows,
-// /sys/firmware/dmi/tables elsewhere. Throws FileError.
-RawTable ReadLiveTable();
-
 // An SMBIOS entry point for `raw`'s table placed at `tableAddress`: "_SM3_" for a 3.x table,
 // the 2.1 "_SM_" one otherwise, with its checksums. Throws FileError for a table that the 2.1
-// entry point cannot describe. Expects a well-formed raw table (LoadTable's result).
+// entry point cannot describe. Expects a raw table at least as long as its header.
 std::vector<std::uint8_t> EntryPoint(const RawTable& raw, std::uint64_t tableAddress);
 
 // `raw` as dmidecode --dump-bin writes a table: the entry point, then the table at 20h.

@@ -1,18 +1,24 @@
-// kelvo-smbios: shows the SMBIOS records of the running machine or of a table file, and
-// converts table files between the raw RSMB layout and dmidecode's dump format.
+// kelvo-smbios: shows the SMBIOS structures of the running machine or of a table file, as
+// dmidecode does and as JSON, the records that the C++ interface returns, and converts table
+// files between the raw RSMB layout and dmidecode's dump format.
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
+#include <vector>
 
 #include <smbios/Logger.h>
 #include <smbios/SMBiosInfo.h>
+#include <smbios/kelvo_smbios.h>
+#include <smbios/kelvo_smbios_source.h>
 #include <CLI/CLI.hpp>
 
 #include "ConsoleLog.h"
 #include "Output.h"
 #include "Records.h"
 #include "TableFile.h"
+#include "TableOutput.h"
 
 namespace {
 
@@ -30,24 +36,148 @@ void PrintError(const std::string& text) {
     std::fprintf(stderr, "kelvo-smbios: %s\n", text.c_str());
 }
 
+void Print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+
+// dmidecode's type keywords.
+const std::map<std::string, std::set<int>> kTypeKeywords = {{"bios", {0, 13}},
+                                                            {"system", {1, 12, 15, 23, 32}},
+                                                            {"baseboard", {2, 10, 41}},
+                                                            {"chassis", {3}},
+                                                            {"processor", {4}},
+                                                            {"memory", {5, 6, 16, 17}},
+                                                            {"cache", {7}},
+                                                            {"connector", {8}},
+                                                            {"slot", {9}}};
+
+// dmidecode's string keywords: the structure type and the field whose value they print.
+struct StringKeyword {
+    int type;
+    const char* label;
+};
+const std::map<std::string, StringKeyword> kStringKeywords = {
+    {"bios-vendor", {0, "Vendor"}},
+    {"bios-version", {0, "Version"}},
+    {"bios-release-date", {0, "Release Date"}},
+    {"bios-revision", {0, "BIOS Revision"}},
+    {"firmware-revision", {0, "Firmware Revision"}},
+    {"system-manufacturer", {1, "Manufacturer"}},
+    {"system-product-name", {1, "Product Name"}},
+    {"system-version", {1, "Version"}},
+    {"system-serial-number", {1, "Serial Number"}},
+    {"system-uuid", {1, "UUID"}},
+    {"system-sku-number", {1, "SKU Number"}},
+    {"system-family", {1, "Family"}},
+    {"baseboard-manufacturer", {2, "Manufacturer"}},
+    {"baseboard-product-name", {2, "Product Name"}},
+    {"baseboard-version", {2, "Version"}},
+    {"baseboard-serial-number", {2, "Serial Number"}},
+    {"baseboard-asset-tag", {2, "Asset Tag"}},
+    {"chassis-manufacturer", {3, "Manufacturer"}},
+    {"chassis-type", {3, "Type"}},
+    {"chassis-version", {3, "Version"}},
+    {"chassis-serial-number", {3, "Serial Number"}},
+    {"chassis-asset-tag", {3, "Asset Tag"}},
+    {"processor-family", {4, "Family"}},
+    {"processor-manufacturer", {4, "Manufacturer"}},
+    {"processor-version", {4, "Version"}},
+    {"processor-frequency", {4, "Current Speed"}},
+};
+
+// The -t values as type numbers: numbers (decimal or 0x hex) and keywords.
+bool ParseTypes(const std::vector<std::string>& values, std::set<int>& types) {
+    for (const std::string& value : values) {
+        if (const auto keyword = kTypeKeywords.find(value); keyword != kTypeKeywords.end()) {
+            types.insert(keyword->second.begin(), keyword->second.end());
+            continue;
+        }
+        char* end = nullptr;
+        const long number = std::strtol(value.c_str(), &end, 0);
+        if (value.empty() || *end != '\0' || number < 0 || number > 255) return false;
+        types.insert(static_cast<int>(number));
+    }
+    return true;
+}
+
+// "X.Y" as major * 256 + minor.
+bool ParseVersion(const std::string& text, int& version) {
+    unsigned major = 0;
+    unsigned minor = 0;
+    char extra = 0;
+    if (std::sscanf(text.c_str(), "%u.%u%c", &major, &minor, &extra) != 2 || major < 2 ||
+        major > 255 || minor > 255) {
+        return false;
+    }
+    version = static_cast<int>(major << 8 | minor);
+    return true;
+}
+
+const char* SourceName(std::int32_t format) {
+    static const char* const names[] = {"raw",    "dump", "after-entry-point",
+                                        "folder", "bare", "machine"};
+    return format >= 0 && format <= KSMBIOS_SOURCE_MACHINE ? names[format] : "unknown";
+}
+
+using Handle = std::unique_ptr<ksmbios_table, void (*)(ksmbios_table*)>;
+
+// The C++ interface's records, as this tool always showed them.
+int ShowRecords(const std::string& file, const RawTable& raw, bool json) {
+    std::unique_ptr<kelvo::shared::smbios::SMBiosInfo> info;
+    const RawReader reader(raw);
+    if (!file.empty()) {
+        info = std::make_unique<kelvo::shared::smbios::SMBiosInfo>(&reader);
+    } else {
+        info = std::make_unique<kelvo::shared::smbios::SMBiosInfo>();
+    }
+    Report report = Describe(*info, file.empty() ? nullptr : &raw);
+    if (file.empty() && raw.size() >= kRawHeaderSize) DescribeTable(report, raw);
+    if (!report.error.empty()) PrintError(report.error);
+    Print(json ? JsonReport(report) : TextReport(report));
+    return info->GetError() ? kLibraryError : kDecoded;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app("Shows the SMBIOS records of this machine, or of a table file.", "kelvo-smbios");
+    CLI::App app("Shows the SMBIOS structures of this machine, or of a table file.",
+                 "kelvo-smbios");
     std::string file;
+    std::string bareVersion;
+    std::vector<std::string> typeValues;
+    std::string keyword;
     std::string saveRaw;
     std::string saveDump;
     bool json = false;
+    bool quiet = false;
+    bool records = false;
     plog::Severity level = plog::none;
     const std::map<std::string, plog::Severity> levels = {{"none", plog::none},
                                                           {"error", plog::error},
                                                           {"warning", plog::warning},
                                                           {"debug", plog::debug},
                                                           {"verbose", plog::verbose}};
+    std::string keywords;
+    for (const auto& entry : kStringKeywords)
+        keywords += (keywords.empty() ? "" : ", ") + entry.first;
     app.add_option("-f,--file", file,
-                   "Read a table file: raw RSMB layout, dmidecode dump, or sysfs-like folder")
+                   "Read a table file: raw RSMB layout, dmidecode dump, an entry point followed by "
+                   "its table, sysfs-like folder, or a bare structure table")
         ->type_name("PATH");
+    app.add_option("--smbios-version", bareVersion,
+                   "The version of a bare structure table (otherwise inferred)")
+        ->type_name("X.Y");
+    auto* typeOption =
+        app.add_option("-t,--type", typeValues,
+                       "Only these structure types: numbers or bios, system, baseboard, chassis, "
+                       "processor, memory, cache, connector, slot")
+            ->type_name("TYPE")
+            ->delimiter(',');
+    app.add_option("-s,--string", keyword, "Print only this value, as dmidecode -s: " + keywords)
+        ->type_name("KEYWORD")
+        ->excludes(typeOption);
+    app.add_flag("-q,--quiet", quiet, "Leave out the version and handle lines and the references");
     app.add_flag("--json", json, "Print one JSON document instead of text");
+    app.add_flag("--records", records,
+                 "Show the nine records that the C++ interface returns instead");
     app.add_option("--save-raw", saveRaw, "Also write the table in the raw RSMB layout")
         ->type_name("PATH");
     app.add_option("--save-dump-bin", saveDump, "Also write the table as dmidecode --dump-bin does")
@@ -59,55 +189,110 @@ int main(int argc, char** argv) {
     app.set_version_flag("--version", "kelvo-smbios " KELVO_SMBIOS_VERSION);
     app.footer(
         "Without --file the running machine's table is read.\n"
-        "Exit status: 0 decoded, 1 the library reported an error (what was decoded is still "
-        "printed), 2 usage error, 3 a table file could not be read or written.");
+        "Exit status: 0 shown, 1 no table on this machine (with --records: the library reported "
+        "an error; what was decoded is still printed), 2 usage error, 3 a table file could not be "
+        "read or written.");
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         return app.exit(error) == 0 ? kDecoded : kUsageError;
     }
+    std::set<int> types;
+    int version = 0;
+    if (!ParseTypes(typeValues, types)) {
+        PrintError("--type: not a type number or keyword");
+        return kUsageError;
+    }
+    if (!bareVersion.empty() && !ParseVersion(bareVersion, version)) {
+        PrintError("--smbios-version: expected MAJOR.MINOR, 2.0 or later");
+        return kUsageError;
+    }
+    if (!keyword.empty() && kStringKeywords.count(keyword) == 0) {
+        PrintError("--string: unknown keyword \"" + keyword + "\"; valid keywords: " + keywords);
+        return kUsageError;
+    }
 
     if (level != plog::none) kelvoSharedInitializeLogger(level, &appender);
 
-    RawTable raw;
-    bool haveRaw = false;
-    std::string liveFailure;
-    std::unique_ptr<kelvo::shared::smbios::SMBiosInfo> info;
+    ksmbios_table* opened = nullptr;
     if (!file.empty()) {
-        try {
-            raw = LoadTable(file);
-        } catch (const FileError& error) {
-            PrintError(error.what());
+        char reason[512] = "";
+        ksmbios_open_options options{};
+        options.struct_size = sizeof options;
+        options.bare_version = version;
+        options.error_text = reason;
+        options.error_size = sizeof reason;
+        // The structures are shown from their bytes; the records wait for --records.
+        if (!records) options.flags = KSMBIOS_OPEN_STRUCTURES_ONLY;
+        const ksmbios_status status = ksmbios_open_file_with(file.c_str(), &options, &opened);
+        if (status != KSMBIOS_OK) {
+            PrintError(reason[0] != '\0' ? reason : file + ": " + ksmbios_status_text(status));
             return kFileError;
         }
-        raw.shrink_to_fit();  // exact size, so that sanitizers see any read past the end
-        haveRaw = true;
-        const RawReader reader(raw);
-        info = std::make_unique<kelvo::shared::smbios::SMBiosInfo>(&reader);
+    } else if (ksmbios_open_machine(&opened) != KSMBIOS_OK) {
+        PrintError("cannot read this machine's table");
+        return kLibraryError;
+    }
+    const Handle table(opened, &ksmbios_close);
+    const std::uint8_t* bytes = nullptr;
+    std::size_t size = 0;
+    ksmbios_get_raw(table.get(), &bytes, &size);
+    // An exact copy, so that sanitizers see any read past its end.
+    const RawTable raw(bytes, bytes + size);
+
+    int status = kDecoded;
+    ksmbios_table_info info{};
+    info.struct_size = sizeof info;
+    if (records) {
+        status = ShowRecords(file, raw, json);
+    } else if (ksmbios_get_table_info(table.get(), &info) != KSMBIOS_OK) {
+        if (!file.empty()) {
+            PrintError(file + ": not an SMBIOS table: its major version is below 2");
+            return kFileError;
+        }
+        ksmbios_error error{};
+        error.struct_size = sizeof error;
+        ksmbios_get_error(table.get(), &error);
+        PrintError(error.text);
+        status = kLibraryError;
     } else {
-        info = std::make_unique<kelvo::shared::smbios::SMBiosInfo>();
-        // The library keeps the bytes it read to itself: the tool reads them too, for the
-        // header line and for saving.
-        try {
-            raw = ReadLiveTable();
-            haveRaw = true;
-        } catch (const FileError& error) {
-            liveFailure = error.what();
+        TableReport report;
+        report.major = info.major_version;
+        report.minor = info.minor_version;
+        report.revision = info.dmi_revision;
+        ksmbios_source source{};
+        source.struct_size = sizeof source;
+        ksmbios_get_source(table.get(), &source);
+        report.versionInferred = source.version_inferred != 0;
+        report.source = SourceName(source.format);
+        const StringKeyword* wanted = keyword.empty() ? nullptr : &kStringKeywords.at(keyword);
+        const auto tableVersion =
+            static_cast<std::uint16_t>(info.major_version << 8 | info.minor_version);
+        std::string values;
+        for (std::size_t i = 0; i < info.structure_count; ++i) {
+            DecodedStructure structure;
+            if (!DecodeStructure(table.get(), i, tableVersion, structure)) continue;
+            if (wanted != nullptr) {
+                if (structure.type != wanted->type) continue;
+                for (const DecodedField& field : structure.fields) {
+                    if (field.label == wanted->label) values += field.value + "\n";
+                }
+            } else if (types.empty() || types.count(structure.type) != 0) {
+                report.structures.push_back(std::move(structure));
+            }
+        }
+        if (wanted != nullptr) {
+            Print(values);
+        } else {
+            Print(json ? TableJson(report, quiet) : TableText(report, quiet));
         }
     }
-
-    Report report = Describe(*info, file.empty() ? nullptr : &raw);
-    if (file.empty() && haveRaw) DescribeTable(report, raw);
-    if (!report.error.empty()) PrintError(report.error);
-    const std::string output = json ? JsonReport(report) : TextReport(report);
-    std::fwrite(output.data(), 1, output.size(), stdout);
     std::fflush(stdout);
 
-    int status = info->GetError() ? kLibraryError : kDecoded;
     for (const auto& [path, dump] : {std::pair(saveRaw, false), std::pair(saveDump, true)}) {
         if (path.empty()) continue;
         try {
-            if (!haveRaw) throw FileError("not written: " + liveFailure);
+            if (raw.size() < kRawHeaderSize) throw FileError("not written: no table was read");
             WriteFile(path, dump ? DumpBin(raw) : raw);
         } catch (const FileError& error) {
             PrintError(path + ": " + error.what());

@@ -39,4 +39,8 @@ bool IsDirectory(const std::string& path) {
     return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
+std::string PathInFolder(const std::string& folder, const char* name) {
+    return folder + "/" + name;
+}
+
 }  // namespace kelvo::shared::smbios::platform

@@ -102,4 +102,8 @@ bool IsDirectory(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+std::string PathInFolder(const std::string& folder, const char* name) {
+    return folder + "\\" + name;
+}
+
 }  // namespace kelvo::shared::smbios::platform

@@ -1,0 +1,68 @@
+/*
+ * kelvo-shared-smbios, C interface: the names that the DMTF SMBIOS standard gives to the values
+ * of enumerated fields and to the bits of flag fields, for every host to show the same names.
+ *
+ * ksmbios_name(list, value) answers the name of `value` in `list`, or null when the standard
+ * defines no such value (a host shows it as out of spec, with its number). For the lists of
+ * bits (their names end in _BITS) `value` is the bit's number, 0 for the lowest bit.
+ */
+#ifndef KELVO_SMBIOS_NAMES_H
+#define KELVO_SMBIOS_NAMES_H
+
+#include <smbios/kelvo_smbios.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+typedef int32_t ksmbios_name_list;
+
+/* Structure titles, by structure type (the nine decoded types). */
+#define KSMBIOS_NAMES_STRUCTURE_TITLE 1
+/* Type 0: BIOS Characteristics (bits 3 to 31), and its two extension bytes. */
+#define KSMBIOS_NAMES_BIOS_CHARACTERISTICS_BITS 2
+#define KSMBIOS_NAMES_BIOS_EXTENSION1_BITS 3
+#define KSMBIOS_NAMES_BIOS_EXTENSION2_BITS 4
+/* Type 1. */
+#define KSMBIOS_NAMES_WAKE_UP_TYPE 5
+/* Type 2. */
+#define KSMBIOS_NAMES_BOARD_FEATURE_BITS 6
+#define KSMBIOS_NAMES_BOARD_TYPE 7
+/* Type 3: the chassis type is bits 6:0 of its byte. */
+#define KSMBIOS_NAMES_CHASSIS_TYPE 8
+#define KSMBIOS_NAMES_CHASSIS_STATE 9
+#define KSMBIOS_NAMES_CHASSIS_SECURITY_STATUS 10
+/* Type 4. The family list takes the byte at 06h, or the word at 28h when the byte is FEh. The
+ * status is bits 2:0 of the Status byte. The ID flags are the bits of the ID's second dword. */
+#define KSMBIOS_NAMES_PROCESSOR_TYPE 11
+#define KSMBIOS_NAMES_PROCESSOR_FAMILY 12
+#define KSMBIOS_NAMES_PROCESSOR_STATUS 13
+#define KSMBIOS_NAMES_PROCESSOR_UPGRADE 14
+#define KSMBIOS_NAMES_PROCESSOR_CHARACTERISTIC_BITS 15
+#define KSMBIOS_NAMES_PROCESSOR_ID_FLAG_BITS 16
+/* Type 9. */
+#define KSMBIOS_NAMES_SLOT_TYPE 17
+#define KSMBIOS_NAMES_SLOT_WIDTH 18
+#define KSMBIOS_NAMES_SLOT_USAGE 19
+#define KSMBIOS_NAMES_SLOT_LENGTH 20
+#define KSMBIOS_NAMES_SLOT_CHARACTERISTICS1_BITS 21
+#define KSMBIOS_NAMES_SLOT_CHARACTERISTICS2_BITS 22
+/* Type 16. */
+#define KSMBIOS_NAMES_MEMORY_ARRAY_LOCATION 23
+#define KSMBIOS_NAMES_MEMORY_ARRAY_USE 24
+#define KSMBIOS_NAMES_MEMORY_ERROR_CORRECTION 25
+/* Type 17. */
+#define KSMBIOS_NAMES_MEMORY_FORM_FACTOR 26
+#define KSMBIOS_NAMES_MEMORY_TYPE 27
+#define KSMBIOS_NAMES_MEMORY_TYPE_DETAIL_BITS 28
+/* Every structure type's short name ("Memory Device"), for references to other structures. */
+#define KSMBIOS_NAMES_STRUCTURE_TYPE 29
+
+/* The name of `value` in `list`, or null. Never fails otherwise; an unknown list gives null. */
+KSMBIOS_API const char* KSMBIOS_CALL ksmbios_name(ksmbios_name_list list, uint32_t value);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* KELVO_SMBIOS_NAMES_H */

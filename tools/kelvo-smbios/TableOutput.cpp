@@ -1,0 +1,73 @@
+#include "TableOutput.h"
+
+#include <cstdio>
+
+#include <nlohmann/json.hpp>
+
+namespace kelvo::smbios_tool {
+
+namespace {
+
+std::string VersionText(const TableReport& report) {
+    std::string text = std::to_string(report.major) + "." + std::to_string(report.minor);
+    if (report.major >= 3) text += "." + std::to_string(report.revision);
+    return text;
+}
+
+}  // namespace
+
+std::string TableText(const TableReport& report, bool quiet) {
+    std::string text;
+    if (!quiet) {
+        text += "SMBIOS " + VersionText(report) + " present";
+        if (report.versionInferred) {
+            text += " (version inferred: the lowest whose structure layouts fit every structure)";
+        }
+        text += ".\n\n";
+    }
+    for (const DecodedStructure& structure : report.structures) {
+        if (!quiet) {
+            char line[64];
+            std::snprintf(line, sizeof line, "Handle 0x%04X, DMI type %u, %u bytes\n",
+                          structure.handle, structure.type, structure.length);
+            text += line;
+        }
+        text += structure.title + "\n";
+        for (const DecodedField& field : structure.fields) {
+            if (quiet && field.reference) continue;
+            text +=
+                "\t" + field.label + ":" + (field.value.empty() ? "" : " " + field.value) + "\n";
+            for (const std::string& item : field.items) text += "\t\t" + item + "\n";
+        }
+        text += "\n";
+    }
+    return text;
+}
+
+std::string TableJson(const TableReport& report, bool quiet) {
+    using Json = nlohmann::ordered_json;
+    Json document;
+    document["SMBIOSVersion"] = VersionText(report);
+    document["VersionInferred"] = report.versionInferred;
+    document["Source"] = report.source;
+    Json& structures = document["Structures"] = Json::array();
+    for (const DecodedStructure& structure : report.structures) {
+        Json fields = Json::array();
+        for (const DecodedField& field : structure.fields) {
+            if (quiet && field.reference) continue;
+            Json entry = {{"Name", field.label}, {"Value", field.value}};
+            if (field.raw) entry["Raw"] = *field.raw;
+            if (!field.items.empty()) entry["Items"] = field.items;
+            fields.push_back(std::move(entry));
+        }
+        structures.push_back({{"Handle", structure.handle},
+                              {"Type", structure.type},
+                              {"Length", structure.length},
+                              {"Title", structure.title},
+                              {"Fields", std::move(fields)}});
+    }
+    // Texts come from firmware as they are: bytes that are not UTF-8 must not break the document.
+    return document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+}  // namespace kelvo::smbios_tool
