@@ -21,9 +21,9 @@
 #include <plog/Appenders/IAppender.h>
 #include <plog/Record.h>
 
-#include "support/Tables.h"
 #include "support/AllocationSeam.h"
 #include "support/TableBuilder.h"
+#include "support/Tables.h"
 
 namespace {
 

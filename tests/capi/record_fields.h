@@ -4,6 +4,8 @@
 #ifndef KELVO_TEST_RECORD_FIELDS_H
 #define KELVO_TEST_RECORD_FIELDS_H
 
+/* clang-format off */
+
 #define KS_BIOS_FIELDS(NUM, TEXT, BYTES, PTR)                                     \
     NUM(VendorStringNumber)                                                       \
     TEXT(Vendor)                                                                  \
@@ -98,5 +100,7 @@
     X(ksmbios_oem_strings, TypeOemStrings, 11, KS_OEM_STRINGS_FIELDS)       \
     X(ksmbios_memory_array, TypePhysicalMemory, 16, KS_MEMORY_ARRAY_FIELDS) \
     X(ksmbios_memory_device, TypeMemoryDevice, 17, KS_MEMORY_DEVICE_FIELDS)
+
+/* clang-format on */
 
 #endif

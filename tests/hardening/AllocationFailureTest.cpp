@@ -11,11 +11,11 @@
 #include <set>
 #include <string>
 
-#include "support/Describe.h"
-#include "support/Tables.h"
 #include "support/AllocationSeam.h"
 #include "support/CapturingAppender.h"
+#include "support/Describe.h"
 #include "support/TableBuilder.h"
+#include "support/Tables.h"
 
 namespace {
 

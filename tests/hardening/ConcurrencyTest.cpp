@@ -17,8 +17,8 @@
 #include <plog/Record.h>
 
 #include "support/Describe.h"
-#include "support/Tables.h"
 #include "support/TableBuilder.h"
+#include "support/Tables.h"
 
 namespace {
 

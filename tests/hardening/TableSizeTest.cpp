@@ -12,8 +12,8 @@
 #include <map>
 #include <string>
 
-#include "support/Tables.h"
 #include "support/TableBuilder.h"
+#include "support/Tables.h"
 
 namespace {
 
