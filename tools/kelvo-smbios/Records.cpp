@@ -161,11 +161,12 @@ void AddRecord(Report& report, const Record& record, const RawTable* raw) {
 }  // namespace
 
 void DescribeTable(Report& report, const RawTable& raw) {
-    if (raw.size() < kRawHeaderSize) return;
+    const kelvo::shared::smbios::pimpl::TableView header(raw.data(), raw.size());
+    if (!header.Contains(0, kRawHeaderSize)) return;
     report.hasTable = true;
-    report.major = raw[1];
-    report.minor = raw[2];
-    report.dmiRevision = raw[3];
+    report.major = header.U8(1);
+    report.minor = header.U8(2);
+    report.dmiRevision = header.U8(3);
     report.length = raw.size() - kRawHeaderSize;
 }
 
