@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/TableView.h"
+#include "decode/Walker.h"
 #include "decode/WithinLength.h"
 
 namespace kelvo::shared::smbios::capi {
@@ -67,9 +68,7 @@ void ReadRawView(const std::vector<std::uint8_t>& raw, RawView& view, bool decod
     for (bool first = true;; first = false) {
         if (!first) {
             const RawStructure& previous = view.structures.back();
-            std::uint64_t p = previous.offset + previous.length;
-            while (p + 1 < end && !(table.U8(p) == 0 && table.U8(p + 1) == 0)) ++p;
-            next = p + 2;
+            next = pimpl::NextStructureStart(table, previous.offset, previous.length);
         }
         if (next >= end || !table.Contains(next, kStructureHeaderSize)) break;
 

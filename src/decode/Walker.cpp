@@ -16,18 +16,20 @@ std::unique_ptr<DecodedStructure> Finish(ParseState& state) {
 
 }  // namespace
 
+std::uint64_t NextStructureStart(const TableView& table, std::uint64_t start, std::uint8_t length) {
+    // The string set starts right after the formatted area and ends with two NULs.
+    std::uint64_t p = start + length;
+    while (p + 1 < table.Size() && !(table.U8(p) == 0 && table.U8(p + 1) == 0)) ++p;
+    return p + 2;
+}
+
 std::unique_ptr<DecodedStructure> NextStructure(ParseState& state) {
     if (!state.hasTable || state.finished) return nullptr;
     const TableView& table = state.table;
     const std::uint64_t end = table.Size();
 
-    std::uint64_t next = 0;
-    if (state.started) {
-        // The string set starts right after the formatted area and ends with two NULs.
-        std::uint64_t p = state.start + state.length;
-        while (p + 1 < end && !(table.U8(p) == 0 && table.U8(p + 1) == 0)) ++p;
-        next = p + 2;
-    }
+    const std::uint64_t next =
+        state.started ? NextStructureStart(table, state.start, state.length) : 0;
     state.started = true;
     // A header that does not fit ends the walk just as the end of the table does.
     if (next >= end || !table.Contains(next, kHeaderSize)) return Finish(state);

@@ -36,6 +36,10 @@ struct ParseState {
     std::uint8_t length = 0;
 };
 
+// Offset of the structure after the one at `start` with Length `length`: past the string set's
+// two closing NULs, which the scan looks for no further than the table's end.
+std::uint64_t NextStructureStart(const TableView& table, std::uint64_t start, std::uint8_t length);
+
 // Locates the next structure and decodes it, or yields null at the end of the table.
 std::unique_ptr<DecodedStructure> NextStructure(ParseState& state);
 
