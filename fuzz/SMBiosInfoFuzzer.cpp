@@ -19,12 +19,9 @@
 #include <plog/Appenders/IAppender.h>
 #include <plog/Record.h>
 
-#include <smbios/RecordFields.h>
-
+#include "RecordCompare.h"
 #include "decode/SystemFirmware.h"
 #include "decode/WithinLength.h"
-#include "support/Describe.h"
-#include "support/Samples.h"
 
 namespace {
 
@@ -66,45 +63,7 @@ void Check(bool condition, const char* what) {
     std::abort();
 }
 
-namespace fields = kelvo::shared::smbios::fields;
 namespace pimpl = kelvo::shared::smbios::pimpl;
-
-// True when the structure's Length holds every field that the table's version reads.
-template <class R>
-bool Covers(const R& record, int version, unsigned length) {
-    bool covered = true;
-    fields::ForEachRecordField<R>([&](auto block, const auto& f) {
-        using B = typename decltype(block)::Type;
-        using F = std::decay_t<decltype(f)>;
-        if constexpr (kelvo::test::IsNumber<F>::value || kelvo::test::IsBytes<F>::value) {
-            const unsigned width = sizeof(std::declval<B&>().*f.member);
-            if (version >= f.since && f.offset + width > length) covered = false;
-        } else if constexpr (std::is_same_v<F, fields::String<B>>) {
-            if (version >= f.since && f.offset + 1u > length) covered = false;
-        }
-    });
-    if constexpr (std::is_same_v<R, kelvo::shared::smbios::TypeSystemEnclosure>) {
-        const unsigned sku =
-            0x15u + record.V2_3.ContainedElementCount * record.V2_3.ContainedElementRecordLength;
-        if (version >= 0x0207 && sku + 1 > length) covered = false;
-    }
-    return covered;
-}
-
-template <class B, class F>
-bool Same(const B& a, const B& b, const F& f) {
-    using Field = std::decay_t<F>;
-    if constexpr (std::is_same_v<Field, fields::String<B>>) {
-        return a.*f.number == b.*f.number && std::strcmp(a.*f.text, b.*f.text) == 0;
-    } else if constexpr (std::is_same_v<Field, fields::Text<B>>) {
-        return std::strcmp(a.*f.text, b.*f.text) == 0;
-    } else if constexpr (kelvo::test::IsNumber<Field>::value ||
-                         kelvo::test::IsBytes<Field>::value) {
-        return std::memcmp(&(a.*f.member), &(b.*f.member), sizeof(a.*f.member)) == 0;
-    } else {
-        return true;  // kept members and owned arrays follow rules of their own
-    }
-}
 
 // Walks the table by its version as the library does and decodes each structure again as it is.
 void CheckViewsAgree(const std::uint8_t* data, std::size_t size) {
@@ -124,18 +83,17 @@ void CheckViewsAgree(const std::uint8_t* data, std::size_t size) {
                 [&](const auto& byVersion) {
                     using R = std::decay_t<decltype(byVersion)>;
                     if constexpr (!std::is_same_v<R, std::monostate>) {
-                        if (!Covers(byVersion, version, state.length)) return;
+                        if (!kelvo::fuzz::Covers(byVersion, version, state.length)) return;
                         R asItIs;
                         pimpl::DecodeWithinLength(
                             {state.table, state.start, walked->type, state.length, walked->handle},
                             asItIs);
                         // The fields of the table's version; the view as it is reads beyond.
-                        fields::ForEachRecordField<R>([&](auto block, const auto& f) {
-                            if (version < f.since) return;
-                            Check(Same(fields::Access(byVersion, block),
-                                       fields::Access(asItIs, block), f),
-                                  f.name);
-                        });
+                        // The walk's records get their contained handles and arrays later.
+                        const kelvo::fuzz::Parts read{false, true};
+                        Check(kelvo::fuzz::Flatten(byVersion, version, nullptr, read) ==
+                                  kelvo::fuzz::Flatten(asItIs, version, nullptr, read),
+                              kelvo::fuzz::fields::Layout<R>::name);
                     }
                 },
                 walked->record);
@@ -157,7 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ExactReader reader(data, size);
     const SMBiosInfo info(&reader);
     int nullStrings = 0;
-    const std::string text = kelvo::test::Describe(info, &nullStrings);
+    const std::string text = kelvo::fuzz::Flatten(info, &nullStrings);
 
     // Without an allocation failure no record holds a null string.
     Check(nullStrings == 0, "a record string is null");
@@ -172,7 +130,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SMBiosInfo assigned(&empty);  // rejected: something to assign over
     assigned = *source;
     source.reset();
-    Check(kelvo::test::Describe(assigned) == text, "a copy answers differently");
+    Check(kelvo::fuzz::Flatten(assigned) == text, "a copy answers differently");
 
     CheckViewsAgree(reader.GetData(), size);
     return 0;

@@ -76,7 +76,7 @@ std::vector<std::uint8_t> Serialize(const Table& table, bool keepLength) {
 }
 
 // A structure of one of the decoded types, its formatted area as long as the newest version's.
-Structure NewStructure(std::mt19937& random) {
+Structure NewStructure(std::minstd_rand& random) {
     static const std::uint8_t kTypes[] = {0, 1, 2, 3, 4, 9, 11, 16, 17, 7, 127};
     static const std::uint8_t kLengths[] = {0x18, 0x1B, 0x11, 0x16, 0x30, 0x11,
                                             0x05, 0x17, 0x28, 0x1B, 0x04};
@@ -92,7 +92,7 @@ Structure NewStructure(std::mt19937& random) {
 }
 
 // One change; true when the change is to cut the table after serializing it.
-bool MutateStructures(Table& table, std::mt19937& random) {
+bool MutateStructures(Table& table, std::minstd_rand& random) {
     std::vector<Structure>& all = table.structures;
     const auto any = [&] { return static_cast<std::size_t>(random() % all.size()); };
     const unsigned op = random() % 12;
@@ -173,7 +173,7 @@ bool MutateStructures(Table& table, std::mt19937& random) {
 
 extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t size,
                                                std::size_t maxSize, unsigned int seed) {
-    std::mt19937 random(seed);
+    std::minstd_rand random(seed);
     Table table;
     if (random() % 4 == 0 || !Parse(data, size, table)) {
         return LLVMFuzzerMutate(data, size, maxSize);

@@ -32,7 +32,7 @@ for target in "${targets[@]}"; do
     start=$(date +%s)
     # One process per core on a shared corpus, each with its share of the executions.
     for worker in $(seq "$workers"); do
-        TZ=UTC0 ASAN_OPTIONS=malloc_context_size=2 "$dir/bin/kelvo-fuzz-$target" \
+        TZ=UTC0 ASAN_OPTIONS=malloc_context_size=0 "$dir/bin/kelvo-fuzz-$target" \
             -runs=$((runs / workers)) -max_len=8192 -timeout=10 -rss_limit_mb=2048 \
             -print_final_stats=1 -artifact_prefix="$dir/findings/$target-" \
             "$corpus" "$dir/fuzz/seeds/$target" >"$dir/$target-$worker.log" 2>&1 &

@@ -13,7 +13,7 @@ bash scripts/install-deps.sh
 configs=("$@")
 [ "${#configs[@]}" -gt 0 ] || configs=(fuzz valgrind tsan bench-build)
 jobs=$(nproc)
-fuzz_seconds=${KELVO_FUZZ_SECONDS:-60}
+fuzz_seconds=${KELVO_FUZZ_SECONDS:-45}
 
 configure() {  # configure DIR [cmake options...]
     local dir=$1
@@ -21,13 +21,13 @@ configure() {  # configure DIR [cmake options...]
     cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
 }
 
-# Builds with clang, replays each target's seeds, then fuzzes each target for a bounded time
-# from its seeds. A crash, a leak, a timeout or a broken invariant fails the run; the input is
+# Builds with clang, optimized under AddressSanitizer and UBSan as scripts/fuzz-depth.sh does,
+# replays each target's seeds, then fuzzes each target for a bounded time from its seeds. A crash, a leak, a timeout or a broken invariant fails the run; the input is
 # kept in build/fuzz/findings and reruns with build/fuzz/bin/kelvo-replay-TARGET FILE.
 run_fuzz() {
     local dir=$root/fuzz
-    configure "$dir" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++-14 \
-        -DCMAKE_CXX_FLAGS=-O1 -DKELVO_SMBIOS_BUILD_FUZZERS=ON -DKELVO_SMBIOS_BUILD_TESTS=OFF
+    configure "$dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=clang++-14 \
+        -DKELVO_SMBIOS_BUILD_FUZZERS=ON -DKELVO_SMBIOS_BUILD_TESTS=OFF
     cmake --build "$dir" -j "$jobs"
     local findings=$dir/findings
     rm -rf "$findings" "$dir/corpus"
