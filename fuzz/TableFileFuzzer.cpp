@@ -120,6 +120,8 @@ void Run(const std::uint8_t* data, std::size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    // The folder's path is made first, so that it is destroyed only after RemoveFolder has run.
+    Folder();
     std::atexit(RemoveFolder);
     return 0;
 }

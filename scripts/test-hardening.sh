@@ -13,7 +13,7 @@ bash scripts/install-deps.sh
 configs=("$@")
 [ "${#configs[@]}" -gt 0 ] || configs=(fuzz valgrind tsan bench-build)
 jobs=$(nproc)
-fuzz_seconds=${KELVO_FUZZ_SECONDS:-45}
+fuzz_seconds=${KELVO_FUZZ_SECONDS:-30}
 
 configure() {  # configure DIR [cmake options...]
     local dir=$1
