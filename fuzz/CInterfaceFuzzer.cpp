@@ -1,16 +1,18 @@
 // Fuzz target: opens the input through the C interface, with the log callback at verbose, and
 // reads every answer of both views: every record's every field and text, every structure's
 // formatted bytes and strings. Checks what holds for any input.
+#include <smbios/RecordFields.h>
 #include <smbios/kelvo_smbios.h>
 
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-
-#include "capi/record_fields.h"
+#include <type_traits>
 
 namespace {
+
+using namespace kelvo::shared::smbios;
 
 volatile std::uint64_t sink = 0;
 
@@ -22,26 +24,55 @@ void KSMBIOS_CALL Count(int32_t, const char* function, uint32_t, const char* mes
     sink = sink + std::strlen(function) + std::strlen(message);
 }
 
-// clang-format off
-#define KS_READ_NUM(m) sink = sink + r->m;
-#define KS_READ_TEXT(m) Require(r->m != nullptr); sink = sink + std::strlen(r->m);
-#define KS_READ_BYTES(m, n) for (int i = 0; i < (n); ++i) sink = sink + r->m[i];
-#define KS_READ_PTR(m) sink = sink + (r->m != nullptr);
-#define KS_READ_RECORD(c, cpp, number, FIELDS)                                                   \
-    case number: {                                                                               \
-        const auto* r = static_cast<const c*>(record);                                           \
-        FIELDS(KS_READ_NUM, KS_READ_TEXT, KS_READ_BYTES, KS_READ_PTR)                            \
-        break;                                                                                   \
+// Reads every described member; the C record lies over the C++ one.
+struct Reader {
+    static void Text(const char* text) {
+        Require(text != nullptr);
+        sink = sink + std::strlen(text);
     }
-// clang-format on
+    template <class B, class T>
+    void operator()(const B& b, const fields::Number<B, T>& f) const {
+        sink = sink + static_cast<std::uint64_t>(b.*f.member);
+    }
+    template <class B>
+    void operator()(const B& b, const fields::String<B>& f) const {
+        sink = sink + b.*f.number;
+        Text(b.*f.text);
+    }
+    template <class B, std::size_t N>
+    void operator()(const B& b, const fields::Bytes<B, N>& f) const {
+        for (std::uint8_t byte : b.*f.member) sink = sink + byte;
+    }
+    template <class B>
+    void operator()(const B& b, const fields::Text<B>& f) const {
+        Text(b.*f.text);
+    }
+    template <class B, class T>
+    void operator()(const B& b, const fields::Kept<B, T>& f) const {
+        if constexpr (std::is_pointer_v<T>) {
+            sink = sink + (b.*f.member != nullptr);
+        } else {
+            sink = sink + static_cast<std::uint64_t>(b.*f.member);
+        }
+    }
+    template <class B, class T>
+    void operator()(const B& b, const fields::Owned<B, T>& f) const {
+        sink = sink + (b.*f.member != nullptr);
+    }
+};
 
 void ReadRecord(int type, const void* record) {
     Require(record != nullptr);
-    switch (type) {
-        KS_RECORDS(KS_READ_RECORD)
-        default:
-            std::abort();
-    }
+    bool known = false;
+    fields::ForEachRecord([&](auto* kind) {
+        using R = std::remove_const_t<std::remove_pointer_t<decltype(kind)>>;
+        if (fields::Layout<R>::type != type) return;
+        known = true;
+        const R& r = *static_cast<const R*>(record);
+        fields::ForEachRecordField<R>(
+            [&](auto block, const auto& f) { Reader{}(fields::Access(r, block), f); });
+    });
+    Require(known);
     if (type == 11) {
         const auto* r = static_cast<const ksmbios_oem_strings*>(record);
         for (std::int32_t i = 0; r->Strings != nullptr && i < r->StringsSize; ++i)
