@@ -482,53 +482,26 @@ INSTANTIATE_TEST_SUITE_P(Tool, BadFileTest, testing::ValuesIn(kBadFiles),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The other ways tables are kept: each gives what the raw file gives, but for the version line
-// where the file does not carry the DMI revision or the version.
+// where the file does not carry the DMI revision or the version. DIR/table is made from the
+// example table: the bare structure table (extra < 0), or an SMBIOS 3 entry point that claims
+// `extra` bytes more than the table holds, as a maximum, with the table at `address`, followed
+// by the table (padded to `address` when it is a dump's) or beside it as DMI in a folder.
 struct Layout {
     const char* name;
-    // Writes DIR/table from the raw table DIR/source.rsmb (and its dump and folder).
-    void (*make)(const fs::path& dir);
+    int extra;
+    std::uint64_t address;
+    bool folder;
     const char* arguments;
     const char* versionLine;  // expected first line, or null for the raw file's
 };
 
-// An SMBIOS 3 entry point for the raw table `path` that gives `extra` bytes more than the table
-// holds, as a maximum, with the table at `address`.
-RawTable RaisedEntryPoint(const fs::path& path, std::size_t extra, std::uint64_t address) {
-    RawTable padded = ReadBytes(path);
-    padded.resize(padded.size() + extra, 0);
-    return kelvo::smbios_tool::EntryPoint(padded, address);
-}
-
 const Layout kLayouts[] = {
-    {"DumpWithMaximumLength",
-     [](const fs::path& d) {
-         RawTable dump = ReadBytes(d / "source.bin");
-         const RawTable entry = RaisedEntryPoint(d / "source.rsmb", 100, 0x20);
-         std::copy(entry.begin(), entry.end(), dump.begin());
-         Put(d / "table", dump);
-     },
-     "", nullptr},
-    {"FolderWithMaximumLength",
-     [](const fs::path& d) {
-         fs::create_directory(d / "table");
-         Put(d / "table" / "smbios_entry_point", RaisedEntryPoint(d / "source.rsmb", 4096, 0));
-         fs::copy_file(d / "source-sysfs" / "DMI", d / "table" / "DMI");
-     },
-     "", nullptr},
-    {"TableAfterEntryPoint",
-     [](const fs::path& d) {
-         const RawTable raw = ReadBytes(d / "source.rsmb");
-         RawTable file = kelvo::smbios_tool::EntryPoint(raw, 0xF0000);
-         file.insert(file.end(), raw.begin() + 8, raw.end());
-         Put(d / "table", file);
-     },
-     "", nullptr},
-    {"BareTableWithVersion",
-     [](const fs::path& d) { fs::copy_file(d / "source-sysfs" / "DMI", d / "table"); },
-     "--smbios-version 3.2", "SMBIOS 3.2.0 present."},
-    {"BareTableInferred",
-     [](const fs::path& d) { fs::copy_file(d / "source-sysfs" / "DMI", d / "table"); }, "",
-     // The processor structure holds the 3.0 core counts.
+    {"DumpWithMaximumLength", 100, 0x20, false, "", nullptr},
+    {"FolderWithMaximumLength", 4096, 0, true, "", nullptr},
+    {"TableAfterEntryPoint", 0, 0xF0000, false, "", nullptr},
+    {"BareTableWithVersion", -1, 0, false, "--smbios-version 3.2", "SMBIOS 3.2.0 present."},
+    // The processor structure holds the 3.0 core counts.
+    {"BareTableInferred", -1, 0, false, "",
      "SMBIOS 3.0.0 present (version inferred: the lowest whose structure layouts fit every "
      "structure)."},
 };
@@ -538,16 +511,30 @@ void PrintTo(const Layout& layout, std::ostream* out) { *out << layout.name; }
 class LayoutTest : public ToolTest, public testing::WithParamInterface<Layout> {};
 
 TEST_P(LayoutTest, ReadAsTheRawFile) {
-    WriteTableFiles(EveryType(3, 2), dir.string(), "source");
-    GetParam().make(dir);
-    const Outcome expected = Tool("--file " + At("source.rsmb"));
-    const Outcome run = Tool(std::string(GetParam().arguments) + " --file " + At("table"));
+    const Layout& layout = GetParam();
+    const RawTable raw = ReadBytes(At("example.rsmb"));
+    const RawTable table(raw.begin() + 8, raw.end());
+    RawTable padded = raw;
+    padded.resize(raw.size() + std::max(layout.extra, 0), 0);
+    RawTable file =
+        layout.extra < 0 ? RawTable() : kelvo::smbios_tool::EntryPoint(padded, layout.address);
+    if (layout.folder) {
+        fs::create_directory(dir / "table");
+        Put(dir / "table" / "smbios_entry_point", file);
+        Put(dir / "table" / "DMI", table);
+    } else {
+        if (layout.address < 0x100)
+            file.resize(std::max<std::size_t>(file.size(), layout.address), 0);
+        file.insert(file.end(), table.begin(), table.end());
+        Put(dir / "table", file);
+    }
+    const Outcome expected = Tool("--file " + At("example.rsmb"));
+    const Outcome run = Tool(std::string(layout.arguments) + " --file " + At("table"));
     ASSERT_EQ(run.status, 0) << run.err;
     const std::size_t line = run.out.find('\n');
     const std::size_t expectedLine = expected.out.find('\n');
-    EXPECT_EQ(run.out.substr(0, line), GetParam().versionLine
-                                           ? GetParam().versionLine
-                                           : expected.out.substr(0, expectedLine));
+    EXPECT_EQ(run.out.substr(0, line),
+              layout.versionLine ? layout.versionLine : expected.out.substr(0, expectedLine));
     EXPECT_EQ(run.out.substr(line), expected.out.substr(expectedLine));
 }
 
