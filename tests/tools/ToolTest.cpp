@@ -203,20 +203,6 @@ TEST_F(ToolTest, FormatsAndRoundTripsGiveTheSameOutput) {
 }
 
 #if !defined(_WIN32)
-// The real tables of the shared collection.
-const char* const kRealTables[] = {
-    "uroot__Lenovo-ThinkPad-T480.bin",
-    "uroot__SuperMicro-X9DBL.bin",
-    "uroot__VMWare.bin",
-    "pydmidecode__kvm-QEMU.0.dmidump",
-    "pydmidecode__ProLiant-DL580-G5.0.dmidump",
-    "fwupd__tables",
-    "smbioslib__jeffgerlap_3_2_0.dat",
-    "jcreekmore__dmi.0.bin",
-    "uroot__Gigabyte-GA-MA74GMT-S2.bin",
-    "pydmidecode__Parallels-Virtual-Platform.0.dmidump",
-};
-
 // One structure of a dmidecode-style listing: its type and its fields, each with its value and
 // the lines of its list.
 struct Listed {
@@ -303,8 +289,9 @@ std::size_t CompareWithDmidecode(const ToolTest& test, const std::string& path,
 }
 
 TEST_F(ToolTest, AgreesWithDmidecode) {
-    for (const char* name : kRealTables) {
-        const std::string path = RealTable(name);
+    for (const Golden& golden : kGoldens) {
+        if (golden.table == nullptr || *golden.arguments) continue;  // each real table once
+        const std::string name = golden.table, path = RealTable(name);
         if (path.empty()) GTEST_SKIP() << name << " is not in " << KELVO_TABLES_DIR;
         std::set<std::string> compared;
         const std::size_t fields = CompareWithDmidecode(*this, path, compared);
@@ -398,8 +385,9 @@ TEST_F(ToolTest, StringKeywordsAgreeWithDmidecode) {
         keywords.push_back(word);
     }
     ASSERT_GE(keywords.size(), 26u);
-    for (const char* name : kRealTables) {
-        const std::string path = RealTable(name);
+    for (const Golden& golden : kGoldens) {
+        if (golden.table == nullptr || *golden.arguments) continue;  // each real table once
+        const std::string name = golden.table, path = RealTable(name);
         if (path.empty()) GTEST_SKIP() << name << " is not in " << KELVO_TABLES_DIR;
         const std::string dump = DumpFor(path);
         for (const std::string& keyword : keywords) {
@@ -415,7 +403,7 @@ TEST_F(ToolTest, StringKeywordsAgreeWithDmidecode) {
 // A bad table file: one line on stderr naming the file and the fault, nothing on stdout. Each is
 // made from an example file: its first `keep` bytes, then one byte dropped (end -1) or a zero
 // added (end 1), then the byte at flip >> 8 xored with flip & FFh. A `file` under bad/ makes bad
-// a folder holding the example's entry point and the bytes as DMI.
+// a copy of the example's folder with the bytes as that file.
 struct BadFile {
     const char* name;
     const char* from;  // null: nothing written
@@ -442,6 +430,8 @@ const BadFile kBadFiles[] = {
     {"NoTableVersion", "example.rsmb", kAll, 0, 0x0102, "bad", "not an SMBIOS table"},
     {"CutBareTable", "example-sysfs/DMI", 100, 0, 0, "bad", "no bare structure table"},
     {"FolderWithoutFiles", nullptr, kAll, 0, 0, "bad/smbios_entry_point", "cannot open"},
+    {"FolderTruncatedEntryPoint", "example.bin", 0x10, 0, 0, "bad/smbios_entry_point",
+     "truncated _SM3_ entry point"},
     {"FolderSizeMismatch", "example-sysfs/DMI", 100, 0, 0, "bad/DMI",
      "holds 100 bytes, the entry point says"},
     {"FolderLongerThanItsMaximum", "example-sysfs/DMI", kAll, 1, 0, "bad/DMI",
@@ -463,11 +453,9 @@ TEST_P(BadFileTest, OneClearLine) {
         if (bad.end < 0) bytes.pop_back();
         if (bad.end > 0) bytes.push_back(0);
         if (bad.flip != 0) bytes[bad.flip >> 8] ^= bad.flip & 0xFF;
-        if (folder) {
-            fs::copy_file(dir / "example-sysfs" / "smbios_entry_point",
-                          dir / "bad" / "smbios_entry_point");
-        }
-        Put(folder ? dir / "bad" / "DMI" : dir / "bad", bytes);
+        // In a folder, the bytes replace the example's file that the message names.
+        if (folder) fs::copy(dir / "example-sysfs", dir / "bad");
+        Put(dir / fs::path(bad.file).make_preferred(), bytes);
     }
     const Outcome run = Tool("--file " + At("bad"));
     EXPECT_EQ(run.status, 3);
@@ -551,7 +539,8 @@ struct SingleRun {
 };
 
 // latin1: a text that is not UTF-8. nodate: a BIOS structure without a release date (as Wine
-// makes it), after a system structure. handles: a baseboard whose handles the table cuts.
+// makes it), after a system structure. handles: a baseboard whose handles the table cuts. sku:
+// bare tables.
 void WriteSmallTables(const fs::path& d) {
     kelvo::test::TableBuilder latin1(3, 0), nodate(2, 4), handles(3, 0);
     latin1.Add(1).Bytes({1, 0, 0, 0}).String("Caf\xE9");
@@ -561,6 +550,12 @@ void WriteSmallTables(const fs::path& d) {
     Put(d / "latin1.rsmb", latin1.End().Raw());
     Put(d / "nodate.rsmb", nodate.End().Raw());
     Put(d / "handles.rsmb", handles.Raw());
+    kelvo::test::TableBuilder sku(3, 0);  // a bare table: the enclosure's SKU number needs 2.7
+    sku.Add(3).ByteAt(0x05, 3).ByteAt(0x13, 0).ByteAt(0x14, 3).ByteAt(0x15, 1).String("SKU");
+    Put(d / "sku.dmi", sku.End().Table());
+    kelvo::test::TableBuilder bios(3, 0);  // and one whose BIOS structure needs 2.4
+    bios.Add(0).ByteAt(0x17, 0);
+    Put(d / "bios.dmi", bios.End().Table());
 }
 
 const SingleRun kRuns[] = {
@@ -575,6 +570,8 @@ const SingleRun kRuns[] = {
     {"nodate.rsmb", "--records", 1, "SMBiosVersion: none\nTable: SMBIOS 2.4,", nullptr},
     // The record points at the handles; the tool reads no further than the table goes.
     {"handles.rsmb", "--records", 0, "ContainedObjectHandles: 0x0042 0x0000\n", ""},
+    {"sku.dmi", "", 0, "SMBIOS 2.7 present (version inferred", ""},
+    {"bios.dmi", "", 0, "SMBIOS 2.4 present (version inferred", ""},
     {"example.rsmb", "--records --log debug", 0, nullptr, "DEBUG ["},
     {"example.rsmb", "--records --log debug", 0, nullptr, "kelvo-shared-smbios"},
     {"example.rsmb", "--records --log debug", 0, nullptr,
