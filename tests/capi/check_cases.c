@@ -2,6 +2,7 @@
  * against its expected description (compare.c), then the calls' answers to bad input and the
  * logging callback. Usage: kelvo-capi-check CASE_DIR */
 #include <smbios/kelvo_smbios.h>
+#include <smbios/kelvo_smbios_source.h>
 
 #include <stdio.h>
 #include <stdlib.h>
@@ -92,7 +93,8 @@ static void check_case(const char* dir, const char* name, const char* origin) {
             CHECK(ks_compare(table, text, way == 1 ? raw_path : way == 2 ? origin : name) == 0);
         ksmbios_close(table);
     }
-    /* The table that holds every type as a bare structure table: its version is inferred. */
+    /* The table that holds every type as a bare structure table: without options its version
+     * is inferred. */
     if (strcmp(name, "every-type-3.2") == 0) {
         snprintf(path, sizeof path, "%s/%s.dmi", dir, name);
         FILE* bare = fopen(path, "wb");
@@ -100,7 +102,7 @@ static void check_case(const char* dir, const char* name, const char* origin) {
         if (bare != NULL) fclose(bare);
         ksmbios_table* table = NULL;
         ksmbios_table_info info = {sizeof info, 0, 0, 0, 0, 0, 0, 0};
-        CHECK(ksmbios_open_file(path, &table) == KSMBIOS_OK &&
+        CHECK(ksmbios_open_file_with(path, NULL, &table) == KSMBIOS_OK &&
               ksmbios_get_table_info(table, &info) == KSMBIOS_OK && info.structure_count == 34);
         ksmbios_close(table);
     }
