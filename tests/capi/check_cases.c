@@ -265,7 +265,11 @@ int main(int argc, char** argv) {
     }
     check_bad_input(argv[1]);
     CHECK(logged.records > 0 && logged.records == logged.well_formed);
-    CHECK(logged.beyond_ascii > 0 && logged.converted > 0);
+    CHECK(logged.beyond_ascii > 0);
+#ifndef _WIN32
+    /* On Windows the records reach the bridge as UTF-16 that the logger made of the bytes. */
+    CHECK(logged.converted > 0);
+#endif
     printf("%d cases, %d log records, %d failures%s\n", cases, logged.records, failures,
            machine ? ", the machine's table included" : "");
     return failures == 0 ? 0 : 1;

@@ -445,7 +445,7 @@ class BadFileTest : public ToolTest, public testing::WithParamInterface<BadFile>
 TEST_P(BadFileTest, OneClearLine) {
     const BadFile& bad = GetParam();
     const bool folder = std::strchr(bad.file, '/') != nullptr;
-    if (folder) fs::create_directory(dir / "bad");
+    if (folder && bad.from == nullptr) fs::create_directory(dir / "bad");
     if (bad.from != nullptr) {
         WriteTableFiles(EveryType(2, 8), dir.string(), "v28");
         RawTable bytes = ReadBytes(dir / bad.from);
@@ -454,7 +454,7 @@ TEST_P(BadFileTest, OneClearLine) {
         if (bad.end > 0) bytes.push_back(0);
         if (bad.flip != 0) bytes[bad.flip >> 8] ^= bad.flip & 0xFF;
         // In a folder, the bytes replace the example's file that the message names.
-        if (folder) fs::copy(dir / "example-sysfs", dir / "bad");
+        if (folder) fs::copy(dir / "example-sysfs", dir / "bad", fs::copy_options::recursive);
         Put(dir / fs::path(bad.file).make_preferred(), bytes);
     }
     const Outcome run = Tool("--file " + At("bad"));
