@@ -361,7 +361,7 @@ const std::set<std::string> kWordedOtherwise = {
     "16/Location/CXL Add-on Card"};
 
 // The names of enumerated values and flag bits agree with dmidecode's, value by value. The names
-// that dmidecode 3.4 does not know yet (it shows them out of spec) are kept as a golden list.
+// that dmidecode 3.4 does not know yet (it marks them <OUT OF SPEC>) are a golden list.
 TEST_F(ToolTest, NamesAgreeWithDmidecode) {
     Put(dir / "names.rsmb", NamesSweep());
     std::set<std::string> compared, newer;
