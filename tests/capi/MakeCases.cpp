@@ -1,11 +1,16 @@
 // Writes the cases that the C interface's hosts check: for each table, its bytes in the raw
-// layout (NAME.raw) and what both views must show (NAME.expected), described from the C++
-// interface. The C++ interface's records are described as its getters return them. Each
-// structure of the nine types is described as the C++ interface decodes it when it stands alone
-// in a 3.0 table, its formatted area padded with zeros to the last field the library knows: that
-// is the structure read within its Length, every later field 0.
+// layout (NAME.raw) and what both views must show (NAME.expected, one KEY=VALUE line per item),
+// described from the C++ interface. Each structure of the nine types is described as the C++
+// interface decodes it when it stands alone in a 3.0 table, its formatted area padded with zeros
+// to the last field the library knows at 3.0: that is the structure read within its Length.
+//
+// A record's lines are PREFIX.MEMBER@OFFSET:KIND=VALUE, from the record descriptions. OFFSET is
+// the member's place in the record (the C record lies over the C++ one) and KIND tells a host how
+// to read it there: uN an N-byte number, s a text, xN N bytes, p a pointer (set or null), aM the
+// OEM area whose size is the 32-bit number at M. PREFIX.sizeof is the record's size.
 //
 // Usage: kelvo-capi-make-cases OUTPUT_DIR [TABLE_FILE...]
+#include <smbios/RecordFields.h>
 #include <smbios/SMBiosInfo.h>
 #include <smbios/kelvo_smbios.h>
 
@@ -13,93 +18,150 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <iostream>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
-#include "capi/describe.h"
 #include "common/TableView.h"
 #include "decode/Walker.h"
 #include "source/TableSource.h"
-#include "support/TableBuilder.h"
+#include "support/Samples.h"
+#include "support/Tables.h"
 
 namespace {
 
-using kelvo::shared::smbios::SMBiosInfo;
+using namespace kelvo::shared::smbios;
 using kelvo::shared::smbios::pimpl::TableView;
 using kelvo::test::BufferReader;
 using kelvo::test::TableBuilder;
 using Bytes = std::vector<std::uint8_t>;
+using Replaced = std::map<std::string, std::string>;
 
-// Where each structure type keeps its string numbers, the end of the last field the library
-// decodes at 3.0 (for 2 and 3, with no contained handles or elements), and its fields wider than
-// a byte (offset, width) as the SMBIOS reference lays them out.
-struct TypeShape {
-    std::uint8_t type;
-    std::uint8_t fullLength;
-    std::vector<std::uint8_t> stringOffsets;
-    std::vector<std::pair<std::uint8_t, std::uint8_t>> wideFields;
-};
-
-// clang-format off
-const std::vector<TypeShape> kShapes = {
-    {0, 0x18, {0x04, 0x05, 0x08}, {{0x06, 2}, {0x0A, 8}}},
-    {1, 0x1B, {0x04, 0x05, 0x06, 0x07, 0x19, 0x1A}, {{0x08, 16}}},
-    {2, 0x0F, {0x04, 0x05, 0x06, 0x07, 0x08, 0x0A}, {{0x0B, 2}}},
-    {3, 0x16, {0x04, 0x06, 0x07, 0x08, 0x15}, {{0x0D, 4}}},
-    {4, 0x30, {0x04, 0x07, 0x10, 0x20, 0x21, 0x22},
-     {{0x08, 8}, {0x12, 2}, {0x14, 2}, {0x16, 2}, {0x1A, 2}, {0x1C, 2}, {0x1E, 2}, {0x26, 2},
-      {0x28, 2}, {0x2A, 2}, {0x2C, 2}, {0x2E, 2}}},
-    {9, 0x11, {0x04}, {{0x09, 2}, {0x0D, 2}}},
-    {11, 0x05, {}, {}},
-    {16, 0x17, {}, {{0x07, 4}, {0x0B, 2}, {0x0D, 2}, {0x0F, 8}}},
-    {17, 0x28, {0x10, 0x11, 0x17, 0x18, 0x19, 0x1A},
-     {{0x04, 2}, {0x06, 2}, {0x08, 2}, {0x0A, 2}, {0x0C, 2}, {0x13, 2}, {0x15, 2}, {0x1C, 4},
-      {0x20, 2}, {0x22, 2}, {0x24, 2}, {0x26, 2}}},
-};
-// clang-format on
-
-const TypeShape* ShapeOf(std::uint8_t type) {
-    for (const TypeShape& shape : kShapes)
-        if (shape.type == type) return &shape;
-    return nullptr;
+std::string Escaped(const char* text, std::size_t size) {
+    std::string out;
+    for (std::size_t i = 0; i < size; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "\\x%02X", c);
+        out += c >= 0x20 && c < 0x7F && c != '\\' ? std::string(1, text[i]) : hex;
+    }
+    return out;
 }
 
-// A structure of `shape`'s type whose formatted bytes follow a pattern of `seed`, `length` bytes
-// long (its full length when 0), with a string for each string field it holds.
-void AddPatterned(TableBuilder& table, const TypeShape& shape, std::uint16_t handle, int seed,
-                  std::uint8_t length = 0) {
-    if (length == 0) length = shape.fullLength;
-    kelvo::test::StructureBuilder& s = table.Add(shape.type, handle);
-    for (unsigned offset = 4; offset < length; ++offset)
-        s.ByteAt(offset, static_cast<std::uint8_t>(seed * 31 + offset * 13));
-    auto within = [&](unsigned offset) { return offset < length; };
-    if (shape.type == 2 && within(0x0E)) s.ByteAt(0x0E, 0);  // no contained handles
-    if (shape.type == 3 && within(0x13)) s.ByteAt(0x13, 0);  // no contained elements
-    if (shape.type == 3 && within(0x14)) s.ByteAt(0x14, 0);
-    std::uint8_t number = 0;
-    for (std::uint8_t offset : shape.stringOffsets) {
-        if (!within(offset)) continue;
-        s.ByteAt(offset, ++number);
-        char text[40];
-        if (shape.type == 0 && offset == 0x08) {
-            std::snprintf(text, sizeof text, "%02d/%02d/20%02d", 1 + seed % 12, 1 + seed % 28,
-                          seed % 100);
-        } else {
-            // The BIOS vendor carries a byte beyond ASCII, for the log records' conversion.
-            std::snprintf(text, sizeof text, "T%u-%d-%02X%s", shape.type, seed, offset,
-                          shape.type == 0 && offset == 0x04 ? "\xE9" : "");
+std::string Hex(const std::uint8_t* bytes, std::size_t size) {
+    std::string out;
+    for (std::size_t i = 0; i < size; ++i)
+        out += {"0123456789ABCDEF"[bytes[i] >> 4], "0123456789ABCDEF"[bytes[i] & 15]};
+    return out;
+}
+
+// The lines of `record`; `replaced` gives the values of members that the table view shows
+// otherwise than the C++ interface's record. Pointers are left out unless `pointers`.
+template <class R>
+void Describe(std::string& out, const std::string& prefix, const R& record, bool pointers,
+              const Replaced& replaced = {}) {
+    const auto* base = reinterpret_cast<const char*>(&record);
+    auto put = [&](const std::string& name, const void* at, const std::string& kind,
+                   const std::string& value) {
+        const auto found = replaced.find(name);
+        out += prefix + "." + name + "@" + std::to_string(static_cast<const char*>(at) - base) +
+               ":" + kind + "=" + (found != replaced.end() ? found->second : value) + "\n";
+    };
+    auto number = [&](const std::string& name, const void* at, std::size_t size) {
+        std::uint64_t value = 0;
+        std::memcpy(&value, at, size);
+        put(name, at, "u" + std::to_string(size), std::to_string(value));
+    };
+    auto text = [&](const std::string& name, char* const* at) {
+        put(name, at, "s", *at ? Escaped(*at, std::strlen(*at)) : "(null)");
+    };
+    out += prefix + ".sizeof=" + std::to_string(sizeof(R)) + "\n";
+    fields::ForEachRecordField<R>([&](auto block, const auto& f) {
+        using B = typename decltype(block)::Type;
+        using F = std::decay_t<decltype(f)>;
+        const B& b = fields::Access(record, block);
+        const std::string name = (*block.name ? std::string(block.name) + "." : "") + f.name;
+        if constexpr (std::is_same_v<F, fields::String<B>>) {
+            number(name + "StringNumber", &(b.*f.number), 1);
+            text(name, &(b.*f.text));
+        } else if constexpr (std::is_same_v<F, fields::Text<B>>) {
+            text(name, &(b.*f.text));
+        } else if constexpr (kelvo::test::IsBytes<F>::value) {
+            put(name, &(b.*f.member), "x" + std::to_string(sizeof(b.*f.member)),
+                Hex(b.*f.member, sizeof(b.*f.member)));
+        } else if constexpr (std::is_same_v<F, fields::Owned<TypeOemStrings, char>>) {
+            const auto size = reinterpret_cast<const char*>(&b.StringsSize) - base;
+            put(name, &b.Strings, "a" + std::to_string(size),
+                b.Strings && b.StringsSize > 0 ? Escaped(b.Strings, b.StringsSize) : "");
+        } else if constexpr (std::is_pointer_v<std::decay_t<decltype(b.*f.member)>>) {
+            if (pointers) put(name, &(b.*f.member), "p", b.*f.member ? "set" : "null");
+        } else {  // a number, described or kept
+            number(name, &(b.*f.member), sizeof(b.*f.member));
         }
-        s.String(text);
-    }
-    if (shape.type == 11) {
-        if (within(0x04)) s.ByteAt(0x04, 3);
-        for (int i = 0; i < 3; ++i)
-            s.String("oem " + std::to_string(seed) + "." + std::to_string(i));
-    }
+    });
 }
 
-// One structure located in a table.
+// Calls visit(name, record) for each record that the C++ interface's getters return.
+template <class Visit>
+void ForEachGetter(const SMBiosInfo& info, Visit&& visit) {
+    visit("bios", info.GetTypeBios());
+    visit("system", info.GetTypeSysInfo());
+    visit("baseboard", info.GetTypeBaseboard());
+    visit("enclosure", info.GetTypeSystemEnclosure());
+    visit("processor", info.GetTypeProcessor());
+    visit("slot", info.GetSystemSlot());
+    visit("oem_strings", info.GetTypeOemStrings());
+    visit("memory_array", info.GetTypePhysicalMemory());
+    visit("memory_device", info.GetTypeMemoryDevice());
+}
+
+// A structure type's length at 3.0 (for 2 and 3: with no contained handles or elements) and its
+// fields wider than a byte, from the descriptions; null for a type that no record describes.
+struct Shape {
+    unsigned full = 4;
+    std::vector<std::pair<unsigned, unsigned>> wide;
+};
+
+const Shape* ShapeOf(std::uint8_t type) {
+    static const std::map<std::uint8_t, Shape> shapes = [] {
+        std::map<std::uint8_t, Shape> all;
+        fields::ForEachRecord([&](auto* record) {
+            using R = std::remove_const_t<std::remove_pointer_t<decltype(record)>>;
+            Shape& shape = all[fields::Layout<R>::type];
+            auto field = [&](unsigned offset, unsigned since, unsigned width) {
+                if (offset == 0 || since > 0x0300) return;
+                shape.full = std::max(shape.full, offset + width);
+                if (width > 1) shape.wide.emplace_back(offset, width);
+            };
+            fields::ForEachRecordField<R>([&](auto block, const auto& f) {
+                using B = typename decltype(block)::Type;
+                using F = std::decay_t<decltype(f)>;
+                if constexpr (kelvo::test::IsNumber<F>::value || kelvo::test::IsBytes<F>::value)
+                    field(f.offset, f.since, sizeof(std::declval<const B&>().*f.member));
+                if constexpr (std::is_same_v<F, fields::String<B>>) field(f.offset, f.since, 1);
+            });
+        });
+        all[3].full = std::max(all[3].full, 0x16u);  // the SKU number, after no elements
+        return all;
+    }();
+    const auto found = shapes.find(type);
+    return found != shapes.end() ? &found->second : nullptr;
+}
+
+// Adds a sample of each of the nine types (support/Samples.h), cut to cut(its 3.0 length) bytes
+// (0: whole).
+void AddSamples(TableBuilder& table, std::uint16_t& handle, bool decoy,
+                const std::function<unsigned(unsigned)>& cut) {
+    fields::ForEachRecord([&](auto* record) {
+        using R = std::remove_const_t<std::remove_pointer_t<decltype(record)>>;
+        const unsigned length = cut(ShapeOf(fields::Layout<R>::type)->full);
+        auto& s = kelvo::test::AddSample<R>(table, decoy, length, handle++);
+        if (fields::Layout<R>::type == 11 && (length == 0 || length > 4))
+            s.ByteAt(0x04, 2).String("OEM one").String("OEM two");
+    });
+}
+
 struct Located {
     std::uint8_t type, length;
     std::uint16_t handle;
@@ -110,8 +172,7 @@ struct Located {
 // fit ends the walk, and so does the end-of-table structure.
 std::vector<Located> Walk(const TableView& table) {
     std::vector<Located> found;
-    std::uint64_t next = 0;
-    while (next < table.Size() && table.Contains(next, 4)) {
+    for (std::uint64_t next = 0; next < table.Size() && table.Contains(next, 4);) {
         const Located s{table.U8(next), table.U8(next + 1), table.U16(next + 2), next};
         found.push_back(s);
         if (s.type == 127) break;
@@ -122,300 +183,211 @@ std::vector<Located> Walk(const TableView& table) {
     return found;
 }
 
-std::vector<std::string> Strings(const TableView& table, const Located& s) {
-    std::vector<std::string> strings;
-    for (unsigned n = 1; n <= 255; ++n) {
-        const std::string_view text =
-            kelvo::shared::smbios::pimpl::LookupString(table, s.start + 4, s.length, n);
-        if (text.empty()) break;
-        strings.emplace_back(text);
-    }
-    return strings;
-}
-
 // A 3.0 table holding `s` alone, its formatted area padded with zeros to at least `length` bytes
 // (a field that the structure's Length cuts is zero as a whole), its strings followed by `extra`.
-Bytes Alone(const TableView& table, const Located& s, std::uint8_t length,
-            const std::vector<std::string>& strings, const std::string& extra = "") {
-    Bytes structure;
-    const std::uint8_t padded = std::max(s.length, length);
+Bytes Alone(const TableView& table, const Located& s, unsigned length,
+            std::vector<std::string> strings, const std::string& extra = "") {
     const unsigned kept = std::max<unsigned>(4, s.length);
-    for (unsigned i = 0; i < std::max<unsigned>(kept, padded); ++i)
-        structure.push_back(i < kept ? table.U8(s.start + i) : 0);
-    for (const auto& [offset, width] : ShapeOf(s.type)->wideFields) {
+    Bytes structure(std::max(kept, std::min(length, 255u)), 0);
+    for (unsigned i = 0; i < kept; ++i) structure[i] = table.U8(s.start + i);
+    for (const auto& [offset, width] : ShapeOf(s.type)->wide) {
         if (offset < s.length && s.length < offset + width)
             std::fill(structure.begin() + offset, structure.begin() + s.length, 0);
     }
     structure[1] = static_cast<std::uint8_t>(structure.size());
-    auto append = [&](const std::string& text) {
+    if (!extra.empty()) strings.push_back(extra);
+    for (const std::string& text : strings)
         structure.insert(structure.end(), text.c_str(), text.c_str() + text.size() + 1);
-    };
-    for (const std::string& text : strings) append(text);
-    if (!extra.empty()) append(extra);
-    if (strings.empty() && extra.empty()) structure.push_back(0);
-    structure.push_back(0);
-    const Bytes end = {127, 4, 0xFF, 0xFF, 0, 0};
-    structure.insert(structure.end(), end.begin(), end.end());
+    if (strings.empty()) structure.push_back(0);
+    structure.insert(structure.end(), {0, 127, 4, 0xFF, 0xFF, 0, 0});
     const auto size = static_cast<std::uint32_t>(structure.size());
-    Bytes raw = {0,
-                 3,
-                 0,
-                 0,
-                 static_cast<std::uint8_t>(size),
-                 static_cast<std::uint8_t>(size >> 8),
-                 static_cast<std::uint8_t>(size >> 16),
-                 static_cast<std::uint8_t>(size >> 24)};
+    Bytes raw = {0, 3, 0, 0};
+    for (int shift = 0; shift < 32; shift += 8)
+        raw.push_back(static_cast<std::uint8_t>(size >> shift));
     raw.insert(raw.end(), structure.begin(), structure.end());
     return raw;
 }
 
-template <class Record>
-const void* AsC(const Record& record) {
-    return &record;
-}
-
-// The record that reading `s` within its Length must give, described.
-void DescribeWithinLength(ks_text* text, const char* prefix, const TableView& table,
+// The record that reading `s` within its Length must give.
+void DescribeWithinLength(std::string& out, const std::string& prefix, const TableView& table,
                           const Located& s, const std::vector<std::string>& strings) {
-    const TypeShape& shape = *ShapeOf(s.type);
-    std::uint8_t length = shape.fullLength;
-    if (s.type == 2)
-        length = static_cast<std::uint8_t>(
-            std::min(255, 0x0F + 2 * table.U8(s.start + 0x0E) * (s.length > 0x0E)));
-    if (s.type == 3 && s.length > 0x14) {
-        const unsigned elements = table.U8(s.start + 0x13) * table.U8(s.start + 0x14);
-        length = static_cast<std::uint8_t>(std::min(255u, 0x16 + elements));
-    }
+    auto byteAt = [&](unsigned offset) {
+        return std::to_string(offset < s.length ? table.U8(s.start + offset) : 0);
+    };
+    unsigned length = ShapeOf(s.type)->full;
+    if (s.type == 2 && s.length > 0x0E) length = 0x0F + 2 * table.U8(s.start + 0x0E);
+    if (s.type == 3 && s.length > 0x14)
+        length = 0x16 + table.U8(s.start + 0x13) * table.U8(s.start + 0x14);
     BufferReader reader(Alone(table, s, length, strings));
     SMBiosInfo info(&reader);
-    auto byteAt = [&](unsigned offset) -> std::uint8_t {
-        return offset < s.length ? table.U8(s.start + offset) : 0;
-    };
-    switch (s.type) {
-        case 0: {
+    Replaced replaced;
+    if (s.type == 0) {
+        // Copies of the C++ record do not carry these string numbers; the table view keeps them.
+        replaced = {{"VendorStringNumber", byteAt(0x04)},
+                    {"BIOSVersionStringNumber", byteAt(0x05)},
+                    {"BIOSReleaseDateStringNumber", byteAt(0x08)}};
+        if (info.GetError()) {
             // A date that does not convert stops the C++ interface; decode with one that does
             // (an extra string named at offset 08h), then expect the converted date empty.
             Bytes dated = Alone(table, s, length, strings, "01/01/2000");
             dated[8 + 0x08] = static_cast<std::uint8_t>(strings.size() + 1);
             BufferReader datedReader(dated);
-            const SMBiosInfo datedInfo(&datedReader);
-            const bool stopped = static_cast<bool>(info.GetError());
-            ksmbios_bios bios =
-                *static_cast<const ksmbios_bios*>(AsC((stopped ? datedInfo : info).GetTypeBios()));
-            if (stopped) bios.BIOSReleaseDate = "";
-            // Copies of the C++ record do not carry these numbers; the table view keeps them.
-            bios.VendorStringNumber = byteAt(0x04);
-            bios.BIOSVersionStringNumber = byteAt(0x05);
-            bios.BIOSReleaseDateStringNumber = byteAt(0x08);
-            ks_describe_record(text, prefix, 0, &bios, 0);
-            return;
+            info = SMBiosInfo(&datedReader);
+            replaced["BIOSReleaseDate"] = "";
         }
-        case 1: {
-            ksmbios_system system = *static_cast<const ksmbios_system*>(AsC(info.GetTypeSysInfo()));
-            system.ManufacturerStringNumber = byteAt(0x04);
-            system.ProductNameStringNumber = byteAt(0x05);
-            system.VersionStringNumber = byteAt(0x06);
-            system.SerialNumberStringNumber = byteAt(0x07);
-            if (s.length < 0x18) system.V2_1.UUIDString = "";  // no UUID: the default text
-            ks_describe_record(text, prefix, 1, &system, 0);
-            return;
-        }
-        case 2:
-            return ks_describe_record(text, prefix, 2, AsC(info.GetTypeBaseboard()), 0);
-        case 3:
-            return ks_describe_record(text, prefix, 3, AsC(info.GetTypeSystemEnclosure()), 0);
-        case 4:
-            return ks_describe_record(text, prefix, 4, AsC(info.GetTypeProcessor()), 0);
-        case 9:
-            return ks_describe_record(text, prefix, 9, AsC(info.GetSystemSlot()), 0);
-        case 11: {
-            // Within its Length, the area is the structure's string set (the C++ interface reads
-            // it from offset 05h on, whatever the Length).
-            ksmbios_oem_strings oem =
-                *static_cast<const ksmbios_oem_strings*>(AsC(info.GetTypeOemStrings()));
-            std::string area;
-            if (oem.Count != 0) {
-                for (const std::string& string : strings)
-                    area.append(string.c_str(), string.size() + 1);
-            }
-            oem.Strings = area.c_str();
-            oem.StringsSize = static_cast<std::int32_t>(area.size());
-            ks_describe_record(text, prefix, 11, &oem, 0);
-            return;
-        }
-        case 16:
-            return ks_describe_record(text, prefix, 16, AsC(info.GetTypePhysicalMemory()), 0);
-        case 17:
-            return ks_describe_record(text, prefix, 17, AsC(info.GetTypeMemoryDevice()), 0);
+    } else if (s.type == 1) {
+        replaced = {{"ManufacturerStringNumber", byteAt(0x04)},
+                    {"ProductNameStringNumber", byteAt(0x05)},
+                    {"VersionStringNumber", byteAt(0x06)},
+                    {"SerialNumberStringNumber", byteAt(0x07)}};
+        if (s.length < 0x18) replaced["V2_1.UUIDString"] = "";  // no UUID: the default text
+    } else if (s.type == 11 && info.GetTypeOemStrings().Count != 0) {
+        // Within its Length, the area is the structure's string set (the C++ interface reads it
+        // from offset 05h on, whatever the Length).
+        std::string area;
+        for (const std::string& string : strings) area.append(string.c_str(), string.size() + 1);
+        replaced = {{"Strings", Escaped(area.data(), area.size())},
+                    {"StringsSize", std::to_string(area.size())}};
+    } else if (s.type == 11) {
+        replaced = {{"Strings", ""}, {"StringsSize", "0"}};
     }
+    ForEachGetter(info, [&](const char*, const auto& record) {
+        if (fields::Layout<std::decay_t<decltype(record)>>::type == s.type)
+            Describe(out, prefix, record, false, replaced);
+    });
 }
 
 std::string Expected(const Bytes& raw) {
-    ks_text text{};
+    std::string out;
+    auto line = [&](const std::string& key, const std::string& value) {
+        out += key + "=" + value + "\n";
+    };
     BufferReader reader(raw);
     const SMBiosInfo info(&reader);
     const auto& error = info.GetError();
-    ks_describe_error(&text, static_cast<bool>(error), static_cast<int>(error.Category()),
-                      error.Code(), error.Message(), error.Component());
-    ks_printf(&text, "version=%d\n", static_cast<int>(info.GetSMBiosVersion()));
-    ks_describe_record(&text, "last.bios", 0, AsC(info.GetTypeBios()), 1);
-    ks_describe_record(&text, "last.system", 1, AsC(info.GetTypeSysInfo()), 1);
-    ks_describe_record(&text, "last.baseboard", 2, AsC(info.GetTypeBaseboard()), 1);
-    ks_describe_record(&text, "last.enclosure", 3, AsC(info.GetTypeSystemEnclosure()), 1);
-    ks_describe_record(&text, "last.processor", 4, AsC(info.GetTypeProcessor()), 1);
-    ks_describe_record(&text, "last.slot", 9, AsC(info.GetSystemSlot()), 1);
-    ks_describe_record(&text, "last.oem_strings", 11, AsC(info.GetTypeOemStrings()), 1);
-    ks_describe_record(&text, "last.memory_array", 16, AsC(info.GetTypePhysicalMemory()), 1);
-    ks_describe_record(&text, "last.memory_device", 17, AsC(info.GetTypeMemoryDevice()), 1);
-
+    line("error.failed", std::to_string(static_cast<bool>(error)));
+    line("error.category", std::to_string(static_cast<int>(error.Category())));
+    line("error.code", std::to_string(error.Code()));
+    line("error.message", Escaped(error.Message(), std::strlen(error.Message())));
+    line("error.component", error.Component());
+    line("version", std::to_string(static_cast<int>(info.GetSMBiosVersion())));
+    ForEachGetter(info, [&](const char* name, const auto& record) {
+        Describe(out, "last." + std::string(name), record, true);
+    });
     if (raw.size() < 8 || raw[1] < 2) {
-        ks_printf(&text, "table=%s\n", ksmbios_status_text(KSMBIOS_NOT_A_TABLE));
-    } else {
-        const TableView whole(raw.data(), raw.size());
-        const std::uint32_t length = whole.U32(4);
-        const std::uint64_t walked = std::min<std::uint64_t>(length, raw.size() - 8);
-        const TableView table = whole.Sub(8, walked);
-        const std::vector<Located> structures = Walk(table);
-        ks_describe_info(&text, raw[1], raw[2], length, walked, structures.size());
-        for (std::size_t i = 0; i < structures.size(); ++i) {
-            const Located& s = structures[i];
-            const auto formatted =
-                static_cast<std::size_t>(std::min<std::uint64_t>(s.length, walked - s.start));
-            ks_describe_structure(&text, i, s.type, s.length, s.handle, s.start,
-                                  raw.data() + 8 + s.start, formatted);
-            const std::vector<std::string> strings = Strings(table, s);
-            for (std::size_t n = 0; n < strings.size(); ++n)
-                ks_describe_string(&text, i, n + 1, strings[n].data(), strings[n].size());
-            if (ShapeOf(s.type) != nullptr) {
-                const std::string prefix = "s" + std::to_string(i) + ".record";
-                DescribeWithinLength(&text, prefix.c_str(), table, s, strings);
-            }
-        }
+        line("table", ksmbios_status_text(KSMBIOS_NOT_A_TABLE));
+        return out;
     }
-    std::string result = text.failed ? "" : std::string(text.data, text.size);
-    ks_text_free(&text);
-    return result;
+    const TableView whole(raw.data(), raw.size());
+    const std::uint64_t walked = std::min<std::uint64_t>(whole.U32(4), raw.size() - 8);
+    const TableView table = whole.Sub(8, walked);
+    const std::vector<Located> structures = Walk(table);
+    line("table.version", std::to_string(raw[1]) + "." + std::to_string(raw[2]));
+    line("table.length", std::to_string(whole.U32(4)));
+    line("table.walked", std::to_string(walked));
+    line("table.count", std::to_string(structures.size()));
+    for (std::size_t i = 0; i < structures.size(); ++i) {
+        const Located& s = structures[i];
+        const std::string key = "s" + std::to_string(i);
+        line(key + ".header", std::to_string(s.type) + " " + std::to_string(s.length) + " " +
+                                  std::to_string(s.handle) + " @" + std::to_string(s.start));
+        line(key + ".formatted",
+             Hex(raw.data() + 8 + s.start, std::min<std::uint64_t>(s.length, walked - s.start)));
+        std::vector<std::string> strings;
+        for (unsigned n = 1; n <= 255; ++n) {
+            const std::string_view text = pimpl::LookupString(table, s.start + 4, s.length, n);
+            if (text.empty()) break;
+            strings.emplace_back(text);
+            line(key + ".string" + std::to_string(n), Escaped(text.data(), text.size()));
+        }
+        line(key + ".strings", std::to_string(strings.size()));
+        line(key + ".record", ShapeOf(s.type) ? "set" : "none");
+        if (ShapeOf(s.type)) DescribeWithinLength(out, key + ".record", table, s, strings);
+    }
+    return out;
 }
 
 // The built tables, one per situation the hosts must meet.
 std::vector<std::pair<std::string, Bytes>> BuiltTables() {
     std::vector<std::pair<std::string, Bytes>> tables;
-    {  // Three structures of each of the nine types, and two types beyond them.
-        TableBuilder table(3, 2);
-        std::uint16_t handle = 0x100;
-        for (int round = 0; round < 3; ++round) {
-            for (const TypeShape& shape : kShapes)
-                AddPatterned(table, shape, handle++, round * 20 + shape.type);
-            table.Add(7, handle++).Bytes({1, 2, 3}).String("L1 cache");
-            table.Add(200, handle++).Bytes({0xAA, 0xBB}).String("oem").String("vendor");
-        }
-        table.End();
-        tables.emplace_back("every-type-3.2", table.Raw());
+    TableBuilder every(3, 2);  // three structures of each of the nine types, and two other types
+    for (std::uint16_t round = 0, handle = 0x100; round < 3; ++round) {
+        AddSamples(every, handle, round < 2, [](unsigned) { return 0u; });
+        every.Add(7, handle++).Bytes({1, 2, 3}).String("L1 cache");
+        every.Add(200, handle++).Bytes({0xAA, 0xBB}).String("oem").String("vendor");
     }
-    {  // Structures shorter than their version's fields, at 2.8 and 3.0.
-        for (std::uint8_t minor : {8, 0}) {
-            TableBuilder table(minor == 8 ? 2 : 3, minor);
-            std::uint16_t handle = 1;
-            for (const TypeShape& shape : kShapes) {
-                AddPatterned(table, shape, handle++, shape.type + 1, 5);
-                AddPatterned(table, shape, handle++, shape.type + 2,
-                             static_cast<std::uint8_t>(shape.fullLength - 3));
-                AddPatterned(table, shape, handle++, shape.type + 3, 0x0B);
-            }
-            table.End();
-            tables.emplace_back(minor == 8 ? "short-2.8" : "short-3.0", table.Raw());
-        }
+    tables.emplace_back("every-type-3.2", every.End().Raw());
+    for (std::uint8_t minor : {8, 0}) {  // structures shorter than their version's fields
+        TableBuilder table(minor == 8 ? 2 : 3, minor);
+        std::uint16_t handle = 1;
+        for (unsigned cut : {5u, 3u, 0x0Bu})
+            AddSamples(table, handle, cut == 3,
+                       [&](unsigned full) { return cut == 3 ? full - 3 : cut; });
+        tables.emplace_back(minor == 8 ? "short-2.8" : "short-3.0", table.End().Raw());
     }
-    {  // A 2.31 entry point, as VMware writes it: rejected by the C++ interface.
-        TableBuilder table(2, 31);
-        for (const TypeShape& shape : kShapes)
-            AddPatterned(table, shape, shape.type, 40 + shape.type);
-        AddPatterned(table, kShapes.back(), 0x40, 77);
-        table.End();
-        tables.emplace_back("vmware-2.31", table.Raw());
-    }
-    {  // A release date that does not convert stops the C++ interface at the BIOS structure.
-        TableBuilder table(2, 4);
-        table.Add(1, 1).ByteAt(0x04, 1).ByteAt(0x05, 2).String("Wine").String("Wine");
-        table.Add(0, 0).ByteAt(0x04, 1).ByteAt(0x05, 2).ByteAt(0x12, 0).String("Wine").String(
-            "1.0");
-        AddPatterned(table, kShapes[4], 4, 4);
-        AddPatterned(table, kShapes.back(), 0x11, 5);
-        AddPatterned(table, kShapes.back(), 0x12, 6);
-        table.End();
-        tables.emplace_back("no-release-date-2.4", table.Raw());
-        TableBuilder dated(3, 0);
-        dated.Add(0, 0).ByteAt(0x04, 1).ByteAt(0x08, 2).ByteAt(0x17, 0).String("V").String("2019");
-        AddPatterned(dated, kShapes.back(), 0x11, 8);
-        tables.emplace_back("short-date-no-end-3.0", dated.Raw());
-    }
-    {  // Cut inside a structure, a header claiming more than follows, and no table at all.
-        TableBuilder table(3, 0);
-        for (const TypeShape& shape : kShapes)
-            AddPatterned(table, shape, shape.type, 90 + shape.type);
-        table.End();
-        const Bytes raw = table.Raw();
-        tables.emplace_back(
-            "cut-3.0",
-            TableBuilder::Truncated(raw, static_cast<std::uint32_t>(raw.size() - 8) / 2 + 3));
-        Bytes claims = raw;
-        claims.resize(claims.size() - 20);
-        tables.emplace_back("length-past-end-3.0", claims);
-        Bytes old = raw;
-        old[1] = 1;
-        tables.emplace_back("major-1", old);
-        tables.emplace_back("header-only-5", Bytes(raw.begin(), raw.begin() + 5));
-    }
+    tables.emplace_back("vmware-2.31", kelvo::test::tables::EveryType(2, 31, 2));  // rejected
+    // A release date that does not convert stops the C++ interface at the BIOS structure; the
+    // system's texts reach the log records' conversion: a Latin-1 byte, then valid UTF-8 of 2, 3
+    // and 4 bytes.
+    TableBuilder wine(2, 4);
+    wine.Add(1, 1)
+        .ByteAt(0x04, 1)
+        .ByteAt(0x05, 2)
+        .String("Wine\xE9")
+        .String("Wine\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");
+    wine.Add(0, 0).ByteAt(0x04, 1).ByteAt(0x05, 2).ByteAt(0x12, 0).String("Wine").String("1.0");
+    kelvo::test::tables::AddEveryType(wine, 0x10);
+    tables.emplace_back("no-release-date-2.4", wine.End().Raw());
+    TableBuilder dated(3, 0);
+    dated.Add(0, 0).ByteAt(0x04, 1).ByteAt(0x08, 2).ByteAt(0x17, 0).String("V\xE9").String("2019");
+    kelvo::test::AddSample<TypeMemoryDevice>(dated, false, 0, 0x11);
+    tables.emplace_back("short-date-no-end-3.0", dated.Raw());
+    // Cut inside a structure, a header claiming more than follows, and no table at all.
+    const Bytes raw = kelvo::test::tables::EveryType(3, 0);
+    tables.emplace_back("every-type-3.0", raw);  // also the allocation-failure test's
+    const auto half = static_cast<std::uint32_t>(raw.size() - 8) / 2 + 3;
+    tables.emplace_back("cut-3.0", TableBuilder::Truncated(raw, half));
+    tables.emplace_back("length-past-end-3.0", Bytes(raw.begin(), raw.end() - 20));
+    tables.emplace_back("major-1", raw);
+    tables.back().second[1] = 1;
+    tables.emplace_back("header-only-5", Bytes(raw.begin(), raw.begin() + 5));
     return tables;
 }
 
-bool Write(const std::string& path, const void* data, std::size_t size) {
+bool Write(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary);
-    out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
-    return static_cast<bool>(out);
+    return static_cast<bool>(out << bytes);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::cerr << "usage: kelvo-capi-make-cases OUTPUT_DIR [TABLE_FILE...]\n";
+        std::fprintf(stderr, "usage: kelvo-capi-make-cases OUTPUT_DIR [TABLE_FILE...]\n");
         return 2;
     }
     const std::string dir = argv[1];
-    std::string list;
     std::vector<std::pair<std::string, Bytes>> tables = BuiltTables();
-    std::vector<std::string> origins(tables.size(), "-");
-    for (int i = 2; i < argc; ++i) {
+    std::string list;
+    for (std::size_t i = 0; i < tables.size(); ++i) list += tables[i].first + "\t-\n";
+    for (int i = 2; i <= argc; ++i) {  // the table files, then the machine's table
         Bytes raw;
-        kelvo::shared::smbios::source::SourceFault fault{};
-        std::string error;
-        if (!kelvo::shared::smbios::source::ReadTableFile(argv[i], raw, fault, error)) {
-            std::cerr << "skipped: " << error << "\n";
-            continue;
+        source::SourceFault fault{};
+        std::string error, name = i < argc ? argv[i] : "machine";
+        if (i < argc ? source::ReadTableFile(name, raw, fault, error)
+                     : source::ReadLiveTable(raw, error)) {
+            tables.emplace_back(name.substr(name.find_last_of("/\\") + 1), raw);
+            list += tables.back().first + "\t" + name + "\n";
         }
-        std::string name = argv[i];
-        name = name.substr(name.find_last_of("/\\") + 1);
-        tables.emplace_back(name, raw);
-        origins.push_back(argv[i]);
     }
-    Bytes machine;
-    std::string machineError;
-    if (kelvo::shared::smbios::source::ReadLiveTable(machine, machineError)) {
-        tables.emplace_back("machine", machine);
-        origins.push_back("machine");
-    }
-    for (std::size_t i = 0; i < tables.size(); ++i) {
-        const auto& [name, raw] = tables[i];
-        const std::string expected = Expected(raw);
-        if (expected.empty() || !Write(dir + "/" + name + ".raw", raw.data(), raw.size()) ||
-            !Write(dir + "/" + name + ".expected", expected.data(), expected.size())) {
-            std::cerr << "cannot write case " << name << " into " << dir << "\n";
+    for (const auto& [name, raw] : tables) {
+        if (!Write(dir + "/" + name + ".raw", std::string(raw.begin(), raw.end())) ||
+            !Write(dir + "/" + name + ".expected", Expected(raw))) {
+            std::fprintf(stderr, "cannot write case %s into %s\n", name.c_str(), dir.c_str());
             return 1;
         }
-        list += name + "\t" + origins[i] + "\n";
     }
-    if (!Write(dir + "/cases.txt", list.data(), list.size())) return 1;
+    if (!Write(dir + "/cases.txt", list)) return 1;
     std::printf("%zu cases written\n", tables.size());
     return 0;
 }

@@ -1,8 +1,10 @@
-// Writes the example table in every format that kelvo-smbios reads, into the given folder.
+// Writes the example table (the support library's table of every decoded type, SMBIOS 3.2) in
+// every format that kelvo-smbios reads, into the given folder.
 #include <cstdio>
 #include <exception>
 
-#include "ExampleTable.h"
+#include "TableFiles.h"
+#include "support/Tables.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -10,7 +12,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        kelvo::test::WriteTableFiles(kelvo::test::ExampleTable().Raw(), argv[1], "example");
+        kelvo::test::WriteTableFiles(kelvo::test::tables::EveryType(3, 2), argv[1], "example");
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;

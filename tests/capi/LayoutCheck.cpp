@@ -1,2 +1,0 @@
-// Compiles the layout checks of the C records with the build's C++ compiler.
-#include "capi/RecordLayout.h"
