@@ -8,9 +8,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
+#include <ostream>
 #include <set>
 #include <string>
+#include <utility>
 
+#include "render/RecordText.h"
 #include "support/AllocationSeam.h"
 #include "support/CapturingAppender.h"
 #include "support/Describe.h"
@@ -25,8 +29,13 @@ using kelvo::shared::smbios::SMBiosSpecVersion;
 using kelvo::test::CapturingAppender;
 using kelvo::test::Native;
 
+// The renderers of the logged records and the line number their warning carries.
+const std::pair<const char*, std::size_t> kRenderers[] = {
+    {"TypeBios", 41}, {"TypeSysInfo", 59}, {"TypeOemStrings", 85}};
+
+CapturingAppender host;
+
 TEST(AllocationFailureTest, EveryAllocationFailureEndsInSuccessOrAnError) {
-    static CapturingAppender host;
     if (KELVO_LOGGER_DEBUG) kelvoSharedInitializeLogger(plog::debug, &host);
     const kelvo::test::BufferReader reader(kelvo::test::tables::EveryType(3, 3));
     const std::string expected = [&] {
@@ -36,7 +45,7 @@ TEST(AllocationFailureTest, EveryAllocationFailureEndsInSuccessOrAnError) {
 
     long failures = 0;
     long absorbed = 0;
-    long warnings = 0;
+    std::set<std::string> warned;
     std::set<std::string> messages;
     long n = 1;
     for (;; ++n) {
@@ -67,22 +76,57 @@ TEST(AllocationFailureTest, EveryAllocationFailureEndsInSuccessOrAnError) {
             allocations::Disarm();
             FAIL() << "the failure escaped";
         }
-        // A renderer that fails writes its warning just before the record whose text it cut.
+        // A renderer that fails writes its warning, with its own line number, just before the
+        // record whose text it cut.
         for (std::size_t i = 0; i < host.entries.size(); ++i) {
             if (host.entries[i].severity != plog::warning) continue;
-            ++warnings;
-            EXPECT_EQ(host.entries[i].message.rfind(Native("Exception converting "), 0), 0u);
+            const auto& message = host.entries[i].message;
+            std::string type;
+            for (const auto& [name, line] : kRenderers) {
+                if (message.rfind(Native("Exception converting " + std::string(name)), 0) != 0) {
+                    continue;
+                }
+                type = name;
+                EXPECT_EQ(host.entries[i].line, line) << name;
+            }
+            ASSERT_FALSE(type.empty());
+            warned.insert(type);
             ASSERT_LT(i + 1, host.entries.size());
             EXPECT_EQ(host.entries[i + 1].severity, plog::debug);
-            EXPECT_NE(host.entries[i + 1].message.find(Native(" parsed as: ")), std::string::npos);
+            EXPECT_EQ(
+                host.entries[i + 1].message.rfind(Native("SMBIOS " + type + " parsed as: "), 0),
+                0u);
         }
     }
-    std::printf("%ld allocations: %ld results with an error, %ld with a text cut, %ld warnings\n",
-                n - 1, failures, absorbed, warnings);
+    std::printf("%ld allocations: %ld results with an error, %ld with a text cut\n", n - 1,
+                failures, absorbed);
     EXPECT_GT(failures, 0);
     EXPECT_GT(absorbed, 0) << "no failure was absorbed into an empty string";
     EXPECT_EQ(messages, std::set<std::string>{"std::bad_alloc"});
-    EXPECT_EQ(warnings > 0, KELVO_LOGGER_DEBUG == 1);
+    EXPECT_EQ(warned.empty(), KELVO_LOGGER_DEBUG == 0);
+}
+
+// Streams never throw for lack of memory, so a stream that throws on its failure stands in for
+// a host's: each renderer catches it and warns with its own line.
+TEST(AllocationFailureTest, ARendererWhoseStreamThrowsWarnsWithItsLine) {
+    if (!KELVO_LOGGER_DEBUG) GTEST_SKIP() << "no logger in this build";
+    struct Failing : std::streambuf {
+        int overflow(int) override { return traits_type::eof(); }
+    } failing;
+    std::ostream os(&failing);
+    os.exceptions(std::ios::badbit);
+    kelvo::shared::smbios::TypeOemStrings oem;
+    oem.Strings = new char[1]{'\0'};
+    const std::function<void()> renders[] = {[&] { os << kelvo::shared::smbios::TypeBios(); },
+                                             [&] { os << kelvo::shared::smbios::TypeSysInfo(); },
+                                             [&] { os << oem; }};
+    for (std::size_t i = 0; i < 3; ++i) {
+        host.entries.clear();
+        os.clear();
+        renders[i]();
+        ASSERT_EQ(host.entries.size(), 1u) << kRenderers[i].first;
+        EXPECT_EQ(host.entries[0].line, kRenderers[i].second) << kRenderers[i].first;
+    }
 }
 
 }  // namespace
