@@ -31,6 +31,14 @@ protected:
 };
 TYPED_TEST_SUITE(RecordsTest, Records);
 
+template <class R>
+R WithinLength(const std::vector<std::uint8_t>& bytes) {
+    R record;
+    pimpl::DecodeWithinLength(
+        {pimpl::TableView(bytes.data(), bytes.size()), 0, bytes[0], bytes[1], 0}, record);
+    return record;
+}
+
 // The first structure of a 3.0 table, decoded by the walker alone (no copy hides the string
 // numbers), from an exact-size copy of the table's bytes.
 struct Walked {
@@ -59,8 +67,7 @@ struct Walked {
 TYPED_TEST(RecordsTest, EachVersionFillsItsFieldsFromTheLastStructure) {
     for (int version :
          {0x0200, 0x0201, 0x0202, 0x0203, 0x0204, 0x0205, 0x0206, 0x0207, 0x0208, 0x0300, 0x0305}) {
-        SCOPED_TRACE("version " + std::to_string(version >> 8) + "." +
-                     std::to_string(version & 0xFF));
+        SCOPED_TRACE(version);
         TableBuilder table(version >> 8, version & 0xFF);
         AddSample<TypeParam>(table, true);
         AddSample<TypeParam>(table);
@@ -72,104 +79,72 @@ TYPED_TEST(RecordsTest, EachVersionFillsItsFieldsFromTheLastStructure) {
     }
 }
 
-// Cut after each byte: a field is read whole when it lies inside the table, else it is 0, and a
-// text is a prefix of its own. Only a BIOS structure, whose release date a cut can shorten, may
-// stop the walk.
-TYPED_TEST(RecordsTest, CutTablesReadWholeFieldsOnly) {
+// Cut after each byte, a field is read whole when it lies inside the table, else it is 0, and a
+// text is a prefix of its own; only a BIOS structure, whose release date a cut can shorten, may
+// stop the walk. Read as the structure is, a field is read when it lies wholly inside the
+// structure's Length, whatever the table's version; strings come from the set after the Length.
+TYPED_TEST(RecordsTest, CutsAndLengthsReadWholeFieldsOnly) {
     TableBuilder table;
-    AddSample<TypeParam>(table);
-    const std::vector<std::uint8_t> whole = table.Table();
+    const std::vector<std::uint8_t> whole = AddSample<TypeParam>(table).Bytes();
     for (std::size_t n = 0; n <= whole.size(); ++n) {
         SCOPED_TRACE("table length " + std::to_string(n));
         Walked walked(std::vector<std::uint8_t>(whole.begin(), whole.begin() + n));
-        if (walked.threw) {
-            EXPECT_TRUE((std::is_same_v<TypeParam, TypeBios>));
+        if (walked.threw || n < 4) {
+            EXPECT_TRUE(
+                (n < 4 ? walked.structure == nullptr : std::is_same_v<TypeParam, TypeBios>));
             continue;
         }
-        if (n < 4) {
-            EXPECT_EQ(walked.structure, nullptr);
-            continue;
-        }
-        SampleCheck check{
-            [n](std::uint16_t, unsigned offset, unsigned width) { return offset + width <= n; },
-            false, true};
-        check(walked.Record<TypeParam>());
+        const auto inside = [n](std::uint16_t, unsigned offset, unsigned width) {
+            return offset + width <= n;
+        };
+        SampleCheck{inside, false, true}(walked.Record<TypeParam>());
+    }
+    for (unsigned length = 4; length <= whole[1]; ++length) {
+        SCOPED_TRACE("Length " + std::to_string(length));
+        TableBuilder cut;
+        const std::vector<std::uint8_t> bytes = AddSample<TypeParam>(cut, false, length).Bytes();
+        ASSERT_EQ(bytes[1], length);
+        const auto inside = [length](std::uint16_t, unsigned offset, unsigned width) {
+            return offset + width <= length;
+        };
+        SampleCheck{inside, false}(WithinLength<TypeParam>(bytes));
     }
 }
 
-// Copies and assignments: every field carried but the string numbers that the description says
-// copies do not carry (0 in a copy, the target's own after an assignment); every text equal at
-// an address of its own; assigning a record to itself changes nothing.
+// Calls visit(block of a, block of b, field) for every described string.
+template <class R1, class R2, class Visit>
+void ForEachString(R1& a, R2& b, Visit&& visit) {
+    ForEachRecordField<std::remove_const_t<R1>>([&](auto block, const auto& f) {
+        using B = typename decltype(block)::Type;
+        if constexpr (std::is_same_v<std::decay_t<decltype(f)>, fields::String<B>>) {
+            visit(fields::Access(a, block), fields::Access(b, block), f);
+        }
+    });
+}
+
+// Copies and assignments carry every field but the string numbers that the description says
+// copies do not carry (0 in a copy, the target's own after an assignment), and every text at an
+// address of its own; assigning a record to itself changes nothing.
 TYPED_TEST(RecordsTest, CopiesCarryWhatTheDescriptionSays) {
     TableBuilder table;
     AddSample<TypeParam>(table);
     Walked walked(table.Table());
     const TypeParam& source = walked.Record<TypeParam>();
     TypeParam assigned;
-    ForEachRecordField<TypeParam>([&](auto block, const auto& f) {
-        using B = typename decltype(block)::Type;
-        if constexpr (std::is_same_v<std::decay_t<decltype(f)>, fields::String<B>>) {
-            fields::Access(assigned, block).*f.number = 0xEE;
-        }
-    });
-    const TypeParam copy(source);
+    ForEachString(assigned, assigned, [](auto& b, auto&, const auto& f) { b.*f.number = 0xEE; });
     assigned = source;
-    const TypeParam& alias = assigned;
-    std::vector<const char*> addresses;
-    ForEachRecordField<TypeParam>([&](auto block, const auto& f) {
-        using B = typename decltype(block)::Type;
-        if constexpr (std::is_same_v<std::decay_t<decltype(f)>, fields::String<B>>) {
-            addresses.push_back(fields::Access(assigned, block).*f.text);
-        }
+    assigned = std::as_const(assigned);
+    const TypeParam copy(source);
+    SampleCheck{[](std::uint16_t, unsigned, unsigned) { return true; }}(copy);
+    ForEachString(source, assigned, [&](const auto& from, const auto& to, const auto& f) {
+        EXPECT_EQ(to.*f.number, f.carried ? from.*f.number : 0xEE) << f.name;
+        EXPECT_STREQ(to.*f.text, from.*f.text) << f.name;
+        EXPECT_NE(to.*f.text, from.*f.text) << f.name << " is shared";
     });
-    assigned = alias;
-
-    const auto all = [](std::uint16_t, unsigned, unsigned) { return true; };
-    SampleCheck{all}(copy);
-    std::size_t i = 0;
-    ForEachRecordField<TypeParam>([&](auto block, const auto& f) {
-        using B = typename decltype(block)::Type;
-        if constexpr (std::is_same_v<std::decay_t<decltype(f)>, fields::String<B>>) {
-            const B& from = fields::Access(source, block);
-            const B& to = fields::Access(assigned, block);
-            EXPECT_EQ(to.*f.number, f.carried ? from.*f.number : 0xEE) << f.name;
-            EXPECT_STREQ(to.*f.text, from.*f.text) << f.name;
-            EXPECT_NE(to.*f.text, from.*f.text) << f.name << " is shared";
-            EXPECT_NE(fields::Access(copy, block).*f.text, from.*f.text) << f.name << " is shared";
-            EXPECT_EQ(to.*f.text, addresses[i++]) << f.name << " changed by self-assignment";
-        }
+    ForEachString(source, copy, [](const auto& from, const auto& to, const auto& f) {
+        EXPECT_NE(to.*f.text, from.*f.text) << f.name << " is shared";
     });
 }
-
-// Read as the structure is, a field is read when it lies wholly inside the structure's Length,
-// whatever the table's version; strings come from the set after the Length.
-TYPED_TEST(RecordsTest, WithinLengthReadsWhatTheLengthHolds) {
-    TableBuilder full;
-    AddSample<TypeParam>(full);
-    const unsigned fullLength = full.Table()[1];
-    for (unsigned length = 4; length <= fullLength; ++length) {
-        SCOPED_TRACE("Length " + std::to_string(length));
-        TableBuilder table;
-        AddSample<TypeParam>(table, false, length);
-        const std::vector<std::uint8_t> bytes = table.Table();
-        ASSERT_EQ(bytes[1], length);
-        TypeParam record;
-        pimpl::DecodeWithinLength(
-            {pimpl::TableView(bytes.data(), bytes.size()), 0, bytes[0], bytes[1], 0}, record);
-        SampleCheck check{[length](std::uint16_t, unsigned offset, unsigned width) {
-                              return offset + width <= length;
-                          },
-                          false};
-        check(record);
-    }
-}
-
-}  // namespace
-
-namespace {
-
-using namespace kelvo::shared::smbios;
-using namespace kelvo::test;
 
 const std::uint8_t* BytesOf(const std::uint16_t* handles) {
     return reinterpret_cast<const std::uint8_t*>(handles);
@@ -188,19 +163,20 @@ TEST(SpecialFieldsTest, UuidTextIsTheBytesInUuidOrder) {
         TableBuilder table(2, 1);
         auto& info = table.Add(1);
         for (unsigned i = 0; i < 16; ++i) info.ByteAt(0x08 + i, fill == 1 ? i * 0x11 : fill);
-        ParsedTable parsed(table.End());
-        EXPECT_STREQ(parsed.info.GetTypeSysInfo().V2_1.UUIDString, text);
+        EXPECT_STREQ(ParsedTable(table.End()).info.GetTypeSysInfo().V2_1.UUIDString, text);
     }
 }
 
-// The last baseboard's offset 0Fh inside the reader's bytes, whatever the count, null once it
-// lies outside the table; copies point to the same place.
+// By version, the last baseboard's handles are offset 0Fh inside the reader's bytes whatever the
+// count, and null once that lies outside the table; copies point to the same place. Within the
+// Length, they are pointed at only when all that the count announces fit.
 TEST(SpecialFieldsTest, BaseboardHandlesPointIntoTheTableAtOffset0Fh) {
-    for (std::uint8_t count : {2, 0}) {
+    for (const auto& [count, fits] : {std::pair{2, true}, {3, false}, {0, true}}) {
         TableBuilder table(3, 0);
         table.Add(2).ByteAt(0x0E, 1).BytesAt(0x0F, {9, 0});
         const std::size_t offset = 8 + table.Table().size() + 0x0F;
-        table.Add(2).ByteAt(0x0E, count).BytesAt(0x0F, {5, 0, 6, 0});
+        auto& last = table.Add(2).ByteAt(0x0E, static_cast<std::uint8_t>(count));
+        last.BytesAt(0x0F, {5, 0, 6, 0});
         ParsedTable parsed(table.End());
         const TypeBaseboard& board = parsed.info.GetTypeBaseboard();
         const TypeBaseboard copy(board);
@@ -209,25 +185,15 @@ TEST(SpecialFieldsTest, BaseboardHandlesPointIntoTheTableAtOffset0Fh) {
         for (const TypeBaseboard* record : {&board, &copy, &std::as_const(assigned)}) {
             EXPECT_EQ(BytesOf(record->ContainedObjectHandles), parsed.reader.GetData() + offset);
         }
+        const std::vector<std::uint8_t> alone = last.Bytes();
+        EXPECT_EQ(BytesOf(WithinLength<TypeBaseboard>(alone).ContainedObjectHandles),
+                  fits ? alone.data() + 0x0F : nullptr)
+            << count;
     }
     TableBuilder cut(3, 0);
     cut.Add(2).ByteAt(0x0E, 0);
     const ParsedTable parsed(TableBuilder::Truncated(cut.Raw(), 0x0F));
     EXPECT_EQ(parsed.info.GetTypeBaseboard().ContainedObjectHandles, nullptr);
-}
-
-// Within the Length, the handles are pointed at only when all that the count announces fit.
-TEST(SpecialFieldsTest, WithinLengthHandlesMustAllFit) {
-    for (const auto& [count, fits] : {std::pair{2, true}, {3, false}, {0, true}}) {
-        TableBuilder table;
-        table.Add(2).ByteAt(0x0E, static_cast<std::uint8_t>(count)).BytesAt(0x0F, {5, 0, 6, 0});
-        const std::vector<std::uint8_t> bytes = table.Table();
-        TypeBaseboard board;
-        pimpl::DecodeWithinLength({pimpl::TableView(bytes.data(), bytes.size()), 0, 2, bytes[1], 0},
-                                  board);
-        EXPECT_EQ(BytesOf(board.ContainedObjectHandles), fits ? bytes.data() + 0x0F : nullptr)
-            << count;
-    }
 }
 
 // The SKU number follows the contained elements at 15h + n * m. By version the elements are
@@ -246,10 +212,7 @@ TEST(SpecialFieldsTest, EnclosureSkuFollowsTheContainedElements) {
         EXPECT_STREQ(parsed.info.GetTypeSystemEnclosure().V2_7.SKUNumber, "SKU");
         EXPECT_EQ(parsed.info.GetTypeSystemEnclosure().V2_3.ContainedElements, nullptr);
 
-        const std::vector<std::uint8_t> bytes = table.Table();
-        TypeSystemEnclosure record;
-        pimpl::DecodeWithinLength({pimpl::TableView(bytes.data(), bytes.size()), 0, 3, bytes[1], 0},
-                                  record);
+        const auto record = WithinLength<TypeSystemEnclosure>(chassis.Bytes());
         EXPECT_STREQ(record.V2_7.SKUNumber, "SKU");
         for (unsigned i = 0; i < size; ++i) EXPECT_EQ(record.V2_3.ContainedElements[i], i + 1);
         EXPECT_EQ(record.V2_3.ContainedElements == nullptr, size == 0);
