@@ -18,12 +18,14 @@
 #include "support/AllocationSeam.h"
 #include "support/CapturingAppender.h"
 #include "support/Describe.h"
+#include "support/RecordSamples.h"
 #include "support/TableBuilder.h"
 #include "support/Tables.h"
 
 namespace {
 
 namespace allocations = kelvo::test::allocations;
+using kelvo::shared::error::Error;
 using kelvo::shared::smbios::SMBiosInfo;
 using kelvo::shared::smbios::SMBiosSpecVersion;
 using kelvo::test::CapturingAppender;
@@ -104,6 +106,40 @@ TEST(AllocationFailureTest, EveryAllocationFailureEndsInSuccessOrAnError) {
     EXPECT_GT(absorbed, 0) << "no failure was absorbed into an empty string";
     EXPECT_EQ(messages, std::set<std::string>{"std::bad_alloc"});
     EXPECT_EQ(warned.empty(), KELVO_LOGGER_DEBUG == 0);
+}
+
+// Copies, assignments (also of an object to itself) and destructions release all that they
+// allocate: a leak shows here without a sanitizer.
+TEST(AllocationFailureTest, CopiesAndAssignmentsReleaseWhatTheyAllocate) {
+    const kelvo::test::BufferReader reader(kelvo::test::tables::EveryType(3, 3));
+    const SMBiosInfo info(&reader);  // also looks the date locale up, once per process
+    const std::function<void()> uses[] = {
+        [&] {
+            SMBiosInfo copy(info);
+            SMBiosInfo assigned(copy);
+            assigned = info;
+            assigned = std::as_const(assigned);
+        },
+        [&] {
+            kelvo::shared::smbios::fields::ForEachRecord([&](auto* record) {
+                using R = std::remove_const_t<std::remove_pointer_t<decltype(record)>>;
+                R copy(kelvo::test::RecordOf<R>(info));
+                R assigned(copy);
+                assigned = copy;
+                assigned = std::as_const(assigned);
+            });
+        },
+        [] {
+            Error error(kelvo::shared::error::ErrorCategory::ThrownValue, 1, "m", "t", "c");
+            Error copy(error);
+            copy = error;
+            copy = std::as_const(copy);
+        }};
+    for (const auto& use : uses) {
+        allocations::Reset();
+        use();
+        EXPECT_EQ(allocations::Live(), 0);
+    }
 }
 
 // Streams never throw for lack of memory, so a stream that throws on its failure stands in for
