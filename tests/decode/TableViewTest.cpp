@@ -9,7 +9,6 @@
 
 namespace {
 
-using kelvo::shared::smbios::pimpl::FieldCursor;
 using kelvo::shared::smbios::pimpl::TableView;
 
 // Over an exact-size heap copy: AddressSanitizer sees any overrun.
@@ -48,18 +47,6 @@ TEST(TableViewTest, TextsSubViewsAndAddressesStayInside) {
     EXPECT_EQ(kView.Address(13), kBuffer.GetData() + 13);
     EXPECT_EQ(kView.Address(14), nullptr);
     EXPECT_EQ(TableView(nullptr, 10).Size(), 0u);
-}
-
-TEST(TableViewTest, CursorReadsInOrderAndKeepsReadingZerosPastTheEnd) {
-    FieldCursor fields(kView, 9);
-    EXPECT_EQ(fields.Word(), 0x4241);
-    EXPECT_EQ(fields.Byte(), 0x00);
-    EXPECT_EQ(fields.Dword(), 0u);  // only two bytes left
-    EXPECT_EQ(fields.Byte(), 0);
-    fields.Skip(UINT64_MAX);
-    EXPECT_EQ(fields.Offset(), UINT64_MAX);
-    EXPECT_EQ(fields.Qword(), 0u);
-    EXPECT_EQ(fields.Address(), nullptr);
 }
 
 }  // namespace

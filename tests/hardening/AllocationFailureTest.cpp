@@ -47,7 +47,7 @@ TEST(AllocationFailureTest, EveryAllocationFailureEndsInSuccessOrAnError) {
 
     long failures = 0;
     long absorbed = 0;
-    std::set<std::string> warned;
+    long warnings = 0;
     std::set<std::string> messages;
     long n = 1;
     for (;; ++n) {
@@ -78,26 +78,13 @@ TEST(AllocationFailureTest, EveryAllocationFailureEndsInSuccessOrAnError) {
             allocations::Disarm();
             FAIL() << "the failure escaped";
         }
-        // A renderer that fails writes its warning, with its own line number, just before the
-        // record whose text it cut.
+        // A renderer that fails writes its warning just before the record whose text it cut.
         for (std::size_t i = 0; i < host.entries.size(); ++i) {
             if (host.entries[i].severity != plog::warning) continue;
-            const auto& message = host.entries[i].message;
-            std::string type;
-            for (const auto& [name, line] : kRenderers) {
-                if (message.rfind(Native("Exception converting " + std::string(name)), 0) != 0) {
-                    continue;
-                }
-                type = name;
-                EXPECT_EQ(host.entries[i].line, line) << name;
-            }
-            ASSERT_FALSE(type.empty());
-            warned.insert(type);
+            ++warnings;
             ASSERT_LT(i + 1, host.entries.size());
             EXPECT_EQ(host.entries[i + 1].severity, plog::debug);
-            EXPECT_EQ(
-                host.entries[i + 1].message.rfind(Native("SMBIOS " + type + " parsed as: "), 0),
-                0u);
+            EXPECT_NE(host.entries[i + 1].message.find(Native(" parsed as: ")), std::string::npos);
         }
     }
     std::printf("%ld allocations: %ld results with an error, %ld with a text cut\n", n - 1,
@@ -105,41 +92,32 @@ TEST(AllocationFailureTest, EveryAllocationFailureEndsInSuccessOrAnError) {
     EXPECT_GT(failures, 0);
     EXPECT_GT(absorbed, 0) << "no failure was absorbed into an empty string";
     EXPECT_EQ(messages, std::set<std::string>{"std::bad_alloc"});
-    EXPECT_EQ(warned.empty(), KELVO_LOGGER_DEBUG == 0);
+    EXPECT_EQ(warnings > 0, KELVO_LOGGER_DEBUG == 1);
 }
 
 // Copies, assignments (also of an object to itself) and destructions release all that they
 // allocate: a leak shows here without a sanitizer.
 TEST(AllocationFailureTest, CopiesAndAssignmentsReleaseWhatTheyAllocate) {
+    const auto live = [](const auto& source) {
+        using T = std::decay_t<decltype(source)>;
+        allocations::Reset();
+        {
+            T copy(source);
+            T assigned(copy);
+            assigned = source;
+            assigned = std::as_const(assigned);
+        }
+        return allocations::Live();
+    };
     const kelvo::test::BufferReader reader(kelvo::test::tables::EveryType(3, 3));
     const SMBiosInfo info(&reader);  // also looks the date locale up, once per process
-    const std::function<void()> uses[] = {
-        [&] {
-            SMBiosInfo copy(info);
-            SMBiosInfo assigned(copy);
-            assigned = info;
-            assigned = std::as_const(assigned);
-        },
-        [&] {
-            kelvo::shared::smbios::fields::ForEachRecord([&](auto* record) {
-                using R = std::remove_const_t<std::remove_pointer_t<decltype(record)>>;
-                R copy(kelvo::test::RecordOf<R>(info));
-                R assigned(copy);
-                assigned = copy;
-                assigned = std::as_const(assigned);
-            });
-        },
-        [] {
-            Error error(kelvo::shared::error::ErrorCategory::ThrownValue, 1, "m", "t", "c");
-            Error copy(error);
-            copy = error;
-            copy = std::as_const(copy);
-        }};
-    for (const auto& use : uses) {
-        allocations::Reset();
-        use();
-        EXPECT_EQ(allocations::Live(), 0);
-    }
+    EXPECT_EQ(live(info), 0);
+    EXPECT_EQ(live(Error(kelvo::shared::error::ErrorCategory::ThrownValue, 1, "m", "t", "c")), 0);
+    kelvo::shared::smbios::fields::ForEachRecord([&](auto* record) {
+        using R = std::remove_const_t<std::remove_pointer_t<decltype(record)>>;
+        EXPECT_EQ(live(kelvo::test::RecordOf<R>(info)), 0)
+            << kelvo::shared::smbios::fields::Layout<R>::name;
+    });
 }
 
 // Streams never throw for lack of memory, so a stream that throws on its failure stands in for

@@ -29,10 +29,6 @@ public:
                            record.getFile(), static_cast<const wchar_t*>(record.getObject()),
                            record.getInstanceId(), record.getMessage()});
     }
-    std::size_t Count() {
-        const std::lock_guard<std::mutex> lock(mutex_);
-        return entries.size();
-    }
 
     std::vector<Entry> entries;
 
