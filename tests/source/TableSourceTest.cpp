@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -22,51 +23,24 @@ void Checksum(Bytes& entry, std::size_t at, std::size_t from, std::size_t count)
     entry[at] = static_cast<std::uint8_t>(entry[at] - sum);
 }
 
-// A 2.1 entry point whose table lies at the physical address F0000h, outside any file.
-Bytes EntryPoint21(std::uint8_t major, std::uint8_t minor, std::uint8_t revision,
-                   std::uint16_t length) {
-    Bytes entry = {'_',
-                   'S',
-                   'M',
-                   '_',
-                   0,
-                   0x1F,
-                   major,
-                   minor,
-                   0,
-                   0,
-                   revision,
-                   0,
-                   0,
-                   0,
-                   0,
-                   0,
-                   '_',
-                   'D',
-                   'M',
-                   'I',
-                   '_',
-                   0,
-                   static_cast<std::uint8_t>(length),
-                   static_cast<std::uint8_t>(length >> 8),
-                   0,
-                   0,
-                   0x0F,
-                   0,
-                   0,
-                   0,
-                   0};
-    Checksum(entry, 0x15, 0x10, 0x0F);
-    Checksum(entry, 4, 0, 0x1F);
-    return entry;
-}
-
-Bytes EntryPoint3(std::uint8_t major, std::uint8_t minor, std::uint8_t revision,
-                  std::uint8_t length) {
-    Bytes entry = {'_',    'S', 'M', '3', '_', 0, 0x18, major, minor, revision, 0, 0,
-                   length, 0,   0,   0,   0,   0, 0,    0,     0,     0,        0, 0};
-    Checksum(entry, 5, 0, 0x18);
-    return entry;
+// An SMBIOS 3 entry point, or for a 2.x version a 2.1 one that puts the table at the physical
+// address F0000h, outside any file.
+Bytes EntryPoint(std::uint8_t major, std::uint8_t minor, std::uint8_t revision,
+                 std::uint8_t length) {
+    const bool v3 = major >= 3;
+    Bytes e(v3 ? 0x18 : 0x1F, 0);
+    std::copy_n(v3 ? "_SM3_" : "_SM_", v3 ? 5 : 4, e.begin());
+    const std::size_t at = v3 ? 6 : 5;  // the entry point's length, then the version
+    e[at] = static_cast<std::uint8_t>(e.size()), e[at + 1] = major, e[at + 2] = minor;
+    if (v3) {
+        e[9] = revision, e[0x0C] = length;
+    } else {
+        e[0x0A] = revision, e[0x16] = length, e[0x1A] = 0x0F;
+        std::copy_n("_DMI_", 5, e.begin() + 0x10);
+        Checksum(e, 0x15, 0x10, 0x0F);
+    }
+    Checksum(e, v3 ? 5 : 4, 0, e.size());
+    return e;
 }
 
 Bytes Join(Bytes a, const Bytes& b) {
@@ -74,54 +48,40 @@ Bytes Join(Bytes a, const Bytes& b) {
     return a;
 }
 
+// The raw layout of `table`: its header, then its bytes.
+Bytes Raw(std::uint8_t major, std::uint8_t minor, std::uint8_t revision, const Bytes& table) {
+    return Join({0, major, minor, revision, static_cast<std::uint8_t>(table.size()), 0, 0, 0},
+                table);
+}
+
 // Each row writes its files into a scratch folder and reads the folder itself ("") or one of
-// the files: the raw layout that comes out, or the start of the error text. The 2.1 entry
-// point's revision byte stands in for the document revision that only the 3.0 one has.
+// the files: the raw layout that comes out, or a part of the error text. The 2.1 entry point's
+// revision byte stands in for the document revision that only the 3.0 one has.
 TEST(TableSourceTest, ReadsEntryPointsAndTheirTablesIntoTheRawLayout) {
-    const Bytes table = {200, 4, 0xFF, 0xFF, 0x00, 0x00};
-    const Bytes end = {127, 4, 0xFF, 0xFF, 0, 0};
+    const char* entry = "smbios_entry_point";
+    const Bytes table = {200, 4, 0xFF, 0xFF, 0x00, 0x00}, end = {127, 4, 0xFF, 0xFF, 0, 0};
+    // A bare table's version is the lowest whose layouts hold every structure: a system
+    // structure with its 2.4 fields, or an enclosure with its SKU number, asks for more.
     Bytes system(0x1B + 2, 0), chassis(0x16 + 2, 0);
     system[0] = 1, system[1] = 0x1B, chassis[0] = 3, chassis[1] = 0x16;
+    system = Join(system, end), chassis = Join(chassis, end);
     const struct {
         std::vector<std::pair<const char*, Bytes>> files;
         const char* read;
         Bytes raw;
-        const char* error;
+        const char* error = "";
     } cases[] = {
-        {{{"smbios_entry_point", EntryPoint21(2, 7, 0x21, 6)}, {"DMI", table}},
-         "",
-         Join({0, 2, 7, 0x21, 6, 0, 0, 0}, table),
-         ""},
-        {{{"smbios_entry_point", EntryPoint3(3, 4, 1, 6)}, {"DMI", table}},
-         "",
-         Join({0, 3, 4, 1, 6, 0, 0, 0}, table),
-         ""},
-        {{{"smbios_entry_point", EntryPoint3(3, 0, 0, 0)}, {"DMI", {}}},
-         "",
-         {0, 3, 0, 0, 0, 0, 0, 0},
-         ""},
+        {{{entry, EntryPoint(2, 7, 0x21, 6)}, {"DMI", table}}, "", Raw(2, 7, 0x21, table)},
+        {{{entry, EntryPoint(3, 4, 1, 6)}, {"DMI", table}}, "", Raw(3, 4, 1, table)},
+        {{{entry, EntryPoint(3, 0, 0, 0)}, {"DMI", {}}}, "", Raw(3, 0, 0, {})},
         // The table right after the entry point, whose checksum covers the 0Fh bytes from 10h.
-        {{{"dump", Join(EntryPoint21(2, 7, 0, 6), table)}},
-         "dump",
-         Join({0, 2, 7, 0, 6, 0, 0, 0}, table),
-         ""},
-        {{{"dump", EntryPoint21(2, 7, 0, 0)}}, "dump", {0, 2, 7, 0, 0, 0, 0, 0}, ""},
-        // A bare table's version is the lowest whose layouts hold every structure: a system
-        // structure with its 2.4 fields, or an enclosure with its SKU number, asks for more.
-        {{{"bare", Join(system, end)}},
-         "bare",
-         Join({0, 2, 4, 0, 35, 0, 0, 0}, Join(system, end)),
-         ""},
-        {{{"bare", Join(chassis, end)}},
-         "bare",
-         Join({0, 2, 7, 0, 30, 0, 0, 0}, Join(chassis, end)),
-         ""},
+        {{{"dump", Join(EntryPoint(2, 7, 0, 6), table)}}, "dump", Raw(2, 7, 0, table)},
+        {{{"dump", EntryPoint(2, 7, 0, 0)}}, "dump", Raw(2, 7, 0, {})},
+        {{{"bare", system}}, "bare", Raw(2, 4, 0, system)},
+        {{{"bare", chassis}}, "bare", Raw(2, 7, 0, chassis)},
         {{}, "", {}, "smbios_entry_point: cannot open: "},
-        {{{"smbios_entry_point", EntryPoint21(2, 8, 0, 6)}}, "", {}, "DMI: cannot open: "},
-        {{{"smbios_entry_point", {'_', 'S', 'M', '_', 0}}, {"DMI", table}},
-         "",
-         {},
-         "smbios_entry_point: truncated _SM_ entry point"},
+        {{{entry, EntryPoint(2, 8, 0, 6)}}, "", {}, "DMI: cannot open: "},
+        {{{entry, {'_', 'S', 'M', '_', 0}}, {"DMI", table}}, "", {}, "truncated _SM_ entry point"},
     };
     const fs::path dir = fs::temp_directory_path() / "kelvo-table-source-test";
     for (const auto& c : cases) {
@@ -135,8 +95,7 @@ TEST(TableSourceTest, ReadsEntryPointsAndTheirTablesIntoTheRawLayout) {
         Bytes raw;
         SourceFault fault = SourceFault::None;
         std::string error;
-        const bool read = ReadTableFile((dir / c.read).string(), raw, fault, error);
-        EXPECT_EQ(read, *c.error == '\0') << error;
+        EXPECT_EQ(ReadTableFile((dir / c.read).string(), raw, fault, error), *c.error == '\0');
         EXPECT_EQ(raw, c.raw);
         EXPECT_NE(error.find(c.error), std::string::npos) << error;
     }
