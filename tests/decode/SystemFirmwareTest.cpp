@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "support/TableBuilder.h"
@@ -50,27 +49,6 @@ TEST(SystemFirmwareTest, AcceptsKnownVersionsAndHeadersThatFit) {
         EXPECT_STREQ(parsed.info.GetError().Message(), c.version == V::None ? kInvalid : "");
         EXPECT_EQ(parsed.info.GetError().Code(), c.version == V::None ? 1 : 0);
         EXPECT_EQ(parsed.reader.calls, 2) << "size and data are asked for once each";
-    }
-}
-
-// The Nth structure is a BIOS structure whose release date does not convert; the others are
-// baseboards. The walk stops there, keeping what the structures before it gave.
-TEST(SystemFirmwareTest, RecordsBeforeTheFailingStructureStay) {
-    for (int failAt : {1, 3, 6}) {
-        TableBuilder builder;
-        for (int i = 1; i <= 6; ++i) {
-            const auto handle = static_cast<std::uint16_t>(i);
-            if (i == failAt) {
-                builder.Add(0, handle).Bytes({0, 0, 0, 0, 1}).String("1/5/2020");
-            } else {
-                builder.Add(2, handle).Byte(1).String("board " + std::to_string(i));
-            }
-        }
-        const ParsedTable parsed(builder.End());
-        EXPECT_STREQ(parsed.info.GetError().Message(), "invalid stoi argument");
-        EXPECT_EQ(parsed.info.GetSMBiosVersion(), SMBiosSpecVersion::None);
-        EXPECT_EQ(parsed.info.GetTypeBaseboard().Manufacturer,
-                  failAt == 1 ? "" : "board " + std::to_string(failAt - 1));
     }
 }
 

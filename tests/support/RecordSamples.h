@@ -14,6 +14,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "support/Describe.h"
 #include "support/Samples.h"
 
 namespace kelvo::test {
@@ -70,20 +71,5 @@ struct SampleCheck {
         });
     }
 };
-
-// The record of type R that SMBiosInfo answers.
-template <class R>
-const R& RecordOf(const kelvo::shared::smbios::SMBiosInfo& info) {
-    using namespace kelvo::shared::smbios;
-    if constexpr (std::is_same_v<R, TypeBios>) return info.GetTypeBios();
-    if constexpr (std::is_same_v<R, TypeSysInfo>) return info.GetTypeSysInfo();
-    if constexpr (std::is_same_v<R, TypeBaseboard>) return info.GetTypeBaseboard();
-    if constexpr (std::is_same_v<R, TypeSystemEnclosure>) return info.GetTypeSystemEnclosure();
-    if constexpr (std::is_same_v<R, TypeProcessor>) return info.GetTypeProcessor();
-    if constexpr (std::is_same_v<R, SystemSlot>) return info.GetSystemSlot();
-    if constexpr (std::is_same_v<R, TypeOemStrings>) return info.GetTypeOemStrings();
-    if constexpr (std::is_same_v<R, TypePhysicalMemory>) return info.GetTypePhysicalMemory();
-    if constexpr (std::is_same_v<R, TypeMemoryDevice>) return info.GetTypeMemoryDevice();
-}
 
 }  // namespace kelvo::test
