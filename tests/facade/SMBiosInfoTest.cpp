@@ -38,15 +38,6 @@ TEST(SMBiosInfoTest, CopiesAreIndependentOfTheOriginalButNotOfTheCallersTable) {
     }
 }
 
-TEST(SMBiosInfoTest, AThrowingReaderEndsAsTheError) {
-    const BufferReader reader({}, "no data");
-    const SMBiosInfo info(&reader);
-    EXPECT_EQ(info.GetError().Category(), ErrorCategory::StandardException);
-    EXPECT_STREQ(info.GetError().Message(), "no data");
-    EXPECT_EQ(info.GetSMBiosVersion(), SMBiosSpecVersion::None);
-    EXPECT_STREQ(info.GetTypeBaseboard().Manufacturer, "");
-}
-
 // The running machine's table, read by the default reader that a copy copies (under Wine a
 // table whose release date stops the walk, which the tool's test checks).
 TEST(SMBiosInfoTest, DefaultReaderReadsTheMachinesTable) {

@@ -56,7 +56,7 @@ std::vector<std::uint8_t> TableBuilder::Table() const {
 std::vector<std::uint8_t> TableBuilder::Raw() const {
     const std::vector<std::uint8_t> table = Table();
     std::vector<std::uint8_t> out = {0, major_, minor_, 0};
-    Append(out, lengthOverride_ >= 0 ? lengthOverride_ : table.size(), 4);
+    Append(out, table.size(), 4);
     out.insert(out.end(), table.begin(), table.end());
     return out;
 }

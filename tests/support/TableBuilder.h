@@ -72,11 +72,6 @@ public:
         Add(127, 0xFFFF);
         return *this;
     }
-    // Header Length to write instead of the structure table's real size.
-    TableBuilder& Length(std::uint32_t length) {
-        lengthOverride_ = length;
-        return *this;
-    }
 
     // The structure table alone.
     std::vector<std::uint8_t> Table() const;
@@ -91,7 +86,6 @@ private:
     std::uint8_t major_;
     std::uint8_t minor_;
     std::vector<std::unique_ptr<StructureBuilder>> structures_;
-    long long lengthOverride_ = -1;
 };
 
 // A reader over an exact-size heap copy of some bytes, so that AddressSanitizer reports any
