@@ -26,10 +26,6 @@ Error Capture(const std::function<void()>& raise) {
     return ErrorFromException(nullptr);
 }
 
-std::int64_t Hash(const std::type_info& type) {
-    return static_cast<std::int64_t>(type.hash_code());
-}
-
 // Each thrown thing is converted by the first handler that matches it.
 TEST(FailureCaptureTest, ConvertsByTheFirstMatchingHandler) {
     const std::system_error denied(std::error_code(5, std::system_category()), "open failed");
@@ -49,9 +45,11 @@ TEST(FailureCaptureTest, ConvertsByTheFirstMatchingHandler) {
          typeid(std::bad_alloc).name()},
         {[] { throw -1; }, C::ThrownValue, -1, "", typeid(int).name()},
         {[] { throw 4000000000ul; }, C::ThrownValue, 4000000000, "", typeid(unsigned long).name()},
-        {[] { throw std::string("text"); }, C::ThrownValue, Hash(typeid(std::string)), "text",
+        {[] { throw std::string("text"); }, C::ThrownValue,
+         static_cast<std::int64_t>(typeid(std::string).hash_code()), "text",
          typeid(std::string).name()},
-        {[] { throw "literal"; }, C::ThrownValue, Hash(typeid(const char*)), "literal",
+        {[] { throw "literal"; }, C::ThrownValue,
+         static_cast<std::int64_t>(typeid(const char*).hash_code()), "literal",
          typeid(const char*).name()},
         {[] { throw Unrelated(); }, C::UnknownException, 0, "Unknown exception type.", "Unknown"},
         {[] { throw 1.5; }, C::UnknownException, 0, "Unknown exception type.", "Unknown"},
