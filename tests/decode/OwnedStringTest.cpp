@@ -32,9 +32,7 @@ TEST(OwnedStringTest, DuplicatesUpToTheLimit) {
         EXPECT_STREQ(copy, text);
         ReleaseString(copy);
     }
-}
-
-TEST(OwnedStringTest, AssignReplacesTheTextEvenFromItself) {
+    // Assigning replaces the text, even from itself.
     char* text = DuplicateString("old");
     AssignString(text, "new");
     EXPECT_STREQ(text, "new");

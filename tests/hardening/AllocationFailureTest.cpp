@@ -3,6 +3,7 @@
 // Built once with the logger never set up and once at debug (KELVO_LOGGER_DEBUG), since the
 // logger is set up once per process; leaks are found by LeakSanitizer or valgrind at exit.
 #include <smbios/Logger.h>
+#include <smbios/RecordFields.h>
 #include <smbios/SMBiosInfo.h>
 
 #include <gtest/gtest.h>
@@ -18,7 +19,6 @@
 #include "support/AllocationSeam.h"
 #include "support/CapturingAppender.h"
 #include "support/Describe.h"
-#include "support/RecordSamples.h"
 #include "support/TableBuilder.h"
 #include "support/Tables.h"
 
