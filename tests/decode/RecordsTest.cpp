@@ -200,7 +200,7 @@ TEST(SpecialFieldsTest, BaseboardHandlesPointIntoTheTableAtOffset0Fh) {
     for (const auto& [count, fits] : {std::pair{2, true}, {3, false}, {0, true}}) {
         TableBuilder table(3, 0);
         table.Add(2).ByteAt(0x0E, 1).BytesAt(0x0F, {9, 0});
-        const std::size_t offset = 8 + table.Table().size() + 0x0F;
+        const std::size_t offset = table.Raw().size() + 0x0F;
         auto& last = table.Add(2).ByteAt(0x0E, static_cast<std::uint8_t>(count));
         last.BytesAt(0x0F, {5, 0, 6, 0});
         ParsedTable parsed(table.End());

@@ -44,17 +44,12 @@ std::vector<std::uint8_t> StructureBuilder::Bytes() const {
     return out;
 }
 
-std::vector<std::uint8_t> TableBuilder::Table() const {
-    std::vector<std::uint8_t> out;
+std::vector<std::uint8_t> TableBuilder::Raw() const {
+    std::vector<std::uint8_t> table;
     for (const auto& structure : structures_) {
         const std::vector<std::uint8_t> bytes = structure->Bytes();
-        out.insert(out.end(), bytes.begin(), bytes.end());
+        table.insert(table.end(), bytes.begin(), bytes.end());
     }
-    return out;
-}
-
-std::vector<std::uint8_t> TableBuilder::Raw() const {
-    const std::vector<std::uint8_t> table = Table();
     std::vector<std::uint8_t> out = {0, major_, minor_, 0};
     Append(out, table.size(), 4);
     out.insert(out.end(), table.begin(), table.end());

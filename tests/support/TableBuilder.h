@@ -73,8 +73,6 @@ public:
         return *this;
     }
 
-    // The structure table alone.
-    std::vector<std::uint8_t> Table() const;
     // The raw layout: header then table.
     std::vector<std::uint8_t> Raw() const;
 
