@@ -2,53 +2,37 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
 using namespace kelvo::shared::smbios::pimpl;
 
-struct Case {
-    const char* name;
-    std::size_t length;
-    bool kept;
-};
-
-class DuplicateStringTest : public ::testing::TestWithParam<Case> {};
-
-TEST_P(DuplicateStringTest, KeepsTextsUpToTheLimitAndEmptiesLongerOnes) {
-    const std::string source(GetParam().length, 'x');
-    for (char* copy :
-         {DuplicateString(source.c_str()), DuplicateString(std::string_view(source))}) {
-        ASSERT_NE(copy, nullptr);
-        EXPECT_NE(copy, source.c_str());
-        EXPECT_EQ(std::string(copy), GetParam().kept ? source : std::string());
-        ReleaseString(copy);
-        EXPECT_EQ(copy, nullptr);
+// Texts up to the limit are copied, longer ones become empty; a view ends at an embedded NUL, a
+// null text gives a fresh empty one.
+TEST(OwnedStringTest, DuplicatesUpToTheLimit) {
+    for (std::size_t length :
+         {std::size_t{0}, std::size_t{1}, kMaxOwnedStringLength, kMaxOwnedStringLength + 1}) {
+        const std::string source(length, 'x');
+        const bool kept = length <= kMaxOwnedStringLength;
+        for (char* copy :
+             {DuplicateString(source.c_str()), DuplicateString(std::string_view(source))}) {
+            ASSERT_NE(copy, nullptr);
+            EXPECT_NE(copy, source.c_str());
+            EXPECT_EQ(std::string(copy), kept ? source : std::string()) << length;
+            ReleaseString(copy);
+            EXPECT_EQ(copy, nullptr);
+        }
     }
-}
-
-INSTANTIATE_TEST_SUITE_P(Lengths, DuplicateStringTest,
-                         ::testing::Values(Case{"Empty", 0, true}, Case{"One", 1, true},
-                                           Case{"AtLimit", kMaxOwnedStringLength, true},
-                                           Case{"OverLimit", kMaxOwnedStringLength + 1, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(DuplicateStringTest, NullGivesAFreshEmptyString) {
-    char* copy = DuplicateString(static_cast<const char*>(nullptr));
-    ASSERT_NE(copy, nullptr);
-    EXPECT_STREQ(copy, "");
-    ReleaseString(copy);
-}
-
-TEST(DuplicateStringTest, ViewEndsAtAnEmbeddedNul) {
-    char* copy = DuplicateString(std::string_view("ab\0cd", 5));
-    EXPECT_STREQ(copy, "ab");
-    ReleaseString(copy);
-}
-
-TEST(AssignStringTest, ReplacesTheTextEvenFromItself) {
+    const std::pair<char*, const char*> cases[] = {
+        {DuplicateString(static_cast<const char*>(nullptr)), ""},
+        {DuplicateString(std::string_view("ab\0cd", 5)), "ab"}};
+    for (auto [copy, text] : cases) {
+        EXPECT_STREQ(copy, text);
+        ReleaseString(copy);
+    }
+    // Assigning replaces the text, even from itself.
     char* text = DuplicateString("old");
     AssignString(text, "new");
     EXPECT_STREQ(text, "new");

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,6 +16,7 @@ namespace {
 using kelvo::shared::smbios::TypeOemStrings;
 using kelvo::test::ParsedTable;
 using kelvo::test::TableBuilder;
+using Texts = std::vector<std::string>;
 
 constexpr std::uint64_t kRefused = ~std::uint64_t{0};
 const std::string kAlphaBeta("Alpha\0Beta\0", 11);
@@ -27,11 +27,11 @@ std::string Area(const TypeOemStrings& r) {
 
 // GetOemStrings' result and copies, from a call on a 4-entry array whose entries past the result
 // must stay untouched.
-std::pair<std::uint64_t, std::vector<std::string>> Fetch(const TypeOemStrings& r) {
+std::pair<std::uint64_t, Texts> Fetch(const TypeOemStrings& r) {
     char sentinel = 0;
     char* out[4] = {&sentinel, &sentinel, &sentinel, &sentinel};
     const std::uint64_t result = r.GetOemStrings(out);
-    std::vector<std::string> texts;
+    Texts texts;
     for (std::uint64_t i = 0; i < 4; ++i) {
         if (result != kRefused && i < result) {
             texts.emplace_back(out[i]);
@@ -43,78 +43,58 @@ std::pair<std::uint64_t, std::vector<std::string>> Fetch(const TypeOemStrings& r
     return {result, texts};
 }
 
-struct DecodeCase {
-    const char* name;
-    std::uint8_t count;
-    std::vector<std::string> strings;
-    std::string area;
-    std::uint64_t result;
-    std::vector<std::string> copies;
-    std::vector<std::uint8_t> formatted = {};  // bytes after the Count byte, before the strings
-};
-
-class TypeOemStringsDecodeTest : public ::testing::TestWithParam<DecodeCase> {};
-
-TEST_P(TypeOemStringsDecodeTest, MeasuresTheAreaAndHandsOutAtMostCountStrings) {
-    const DecodeCase& c = GetParam();
-    TableBuilder table(2, 0);
-    table.Add(11).Byte(3).String("Old");  // the last structure wins
-    auto& structure = table.Add(11).Byte(c.count);
-    for (std::uint8_t byte : c.formatted) structure.Byte(byte);
-    for (const std::string& text : c.strings) structure.String(text);
-    ParsedTable parsed(table.End());
-    const TypeOemStrings& r = parsed.info.GetTypeOemStrings();
-
-    EXPECT_EQ(r.Count, c.count);
-    EXPECT_EQ(r.StringsSize, static_cast<std::int32_t>(c.area.size()));
-    EXPECT_EQ(Area(r), c.area);
-    EXPECT_EQ(Fetch(r), std::make_pair(c.result, c.copies));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Structures, TypeOemStringsDecodeTest,
-    ::testing::Values(
-        DecodeCase{"TwoOfTwo", 2, {"Alpha", "Beta"}, kAlphaBeta, 2, {"Alpha", "Beta"}},
-        DecodeCase{"OneOfTwo", 1, {"Alpha", "Beta"}, kAlphaBeta, 1, {"Alpha"}},
-        DecodeCase{"ThreeOfTwo", 3, {"Alpha", "Beta"}, kAlphaBeta, 2, {"Alpha", "Beta"}},
-        DecodeCase{"Bytes41h00h42h43h", 2, {"A", "BC"}, std::string("A\0BC\0", 5), 2, {"A", "BC"}},
-        DecodeCase{"CountZero", 0, {"Alpha"}, "", kRefused, {}},
-        DecodeCase{"EmptySet", 2, {}, "", kRefused, {}},
-        // The area starts at 05h whatever the structure's Length.
-        DecodeCase{
-            "BytesInTheFormattedArea", 1, {"Z"}, std::string("XYZ\0", 4), 1, {"XYZ"}, {'X', 'Y'}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// Strings that run into the end of the table are cut there and still end with a NUL.
-TEST(TypeOemStringsTest, CutTablesCutTheArea) {
-    TableBuilder table(3, 0);
-    table.Add(11).Byte(2).String("Alpha").String("Beta");
-    const auto raw = table.Raw();
-    for (std::uint32_t n = 0; n + 8 <= raw.size(); ++n) {
-        SCOPED_TRACE("table length " + std::to_string(n));
-        ParsedTable cut(TableBuilder::Truncated(raw, n));
-        const TypeOemStrings& r = cut.info.GetTypeOemStrings();
-        std::string expected = n > 5 ? kAlphaBeta.substr(0, n - 5) : "";
-        if (!expected.empty() && expected.back() != '\0') expected.push_back('\0');
-        EXPECT_EQ(r.Count, n >= 5 ? 2 : 0);
-        EXPECT_EQ(Area(r), n >= 4 ? expected : "<none>");
-        Fetch(r);
+// The area runs from 05h, whatever the Length, up to the set's closing NUL; GetOemStrings hands
+// out at most Count strings of it. Strings that run into the end of a table cut after `keep`
+// bytes are cut there and still end with a NUL.
+TEST(TypeOemStringsTest, MeasuresTheAreaAndHandsOutAtMostCountStrings) {
+    const struct {
+        std::uint8_t count;
+        Texts strings;
+        std::string area;
+        std::uint64_t result;
+        Texts copies;
+        std::vector<std::uint8_t> formatted = {};  // bytes after the Count byte
+        std::uint32_t keep = 0;                    // 0: the whole table
+    } cases[] = {
+        {2, {"Alpha", "Beta"}, kAlphaBeta, 2, {"Alpha", "Beta"}},
+        {1, {"Alpha", "Beta"}, kAlphaBeta, 1, {"Alpha"}},
+        {3, {"Alpha", "Beta"}, kAlphaBeta, 2, {"Alpha", "Beta"}},
+        {2, {"A", "BC"}, std::string("A\0BC\0", 5), 2, {"A", "BC"}},
+        {0, {"Alpha"}, "", kRefused, {}},
+        {2, {}, "", kRefused, {}},
+        {1, {"Z"}, std::string("XYZ\0", 4), 1, {"XYZ"}, {'X', 'Y'}},
+        {2, {"Alpha", "Beta"}, "<none>", kRefused, {}, {}, 3},
+        {2, {"Alpha", "Beta"}, "", kRefused, {}, {}, 5},
+        {2, {"Alpha", "Beta"}, std::string("Alp\0", 4), 1, {"Alp"}, {}, 8},
+        {2, {"Alpha", "Beta"}, std::string("Alpha\0Be\0", 9), 2, {"Alpha", "Be"}, {}, 13},
+    };
+    for (const auto& c : cases) {
+        TableBuilder table(2, 0);
+        auto& structure = table.Add(11).Byte(c.count);
+        for (std::uint8_t byte : c.formatted) structure.Byte(byte);
+        for (const std::string& text : c.strings) structure.String(text);
+        ParsedTable parsed(c.keep == 0 ? table.End().Raw()
+                                       : TableBuilder::Truncated(table.Raw(), c.keep));
+        const TypeOemStrings& r = parsed.info.GetTypeOemStrings();
+        SCOPED_TRACE(::testing::PrintToString(c.strings) + " count " + std::to_string(c.count) +
+                     " keep " + std::to_string(c.keep));
+        EXPECT_EQ(Area(r), c.area);
+        EXPECT_EQ(Fetch(r), std::make_pair(c.result, c.copies));
     }
 }
 
-// Records built by hand, with sizes that decoding never gives.
+// Records built by hand, with areas that decoding never gives. An empty string ends the list.
+// Copies and assignments answer the same from an area of their own; a default record has none.
 TEST(TypeOemStringsTest, GetOemStringsRefusesOrCounts) {
     const struct {
-        const char* name;
         const char* area;  // null: no area
         std::int32_t size;
         std::uint8_t count;
         std::uint64_t result;
-    } cases[] = {{"Default", nullptr, 1, 0, kRefused},   {"SizeZero", "", 0, 2, kRefused},
-                 {"SizeNegative", "A", -1, 1, kRefused}, {"SizeOne", "A", 1, 1, 0},
-                 {"FirstByteNul", "\0A", 3, 1, 0},       {"LastWithoutNul", "AB\0CD", 5, 4, 2}};
+    } cases[] = {
+        {nullptr, 1, 0, kRefused}, {"", 0, 2, kRefused}, {"A", -1, 1, kRefused}, {"A", 1, 1, 0},
+        {"\0A", 3, 1, 0},          {"AB\0CD", 5, 4, 2},  {"A\0\0B", 5, 3, 1}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
         TypeOemStrings r;
         r.Count = c.count;
         r.StringsSize = c.size;
@@ -122,50 +102,20 @@ TEST(TypeOemStringsTest, GetOemStringsRefusesOrCounts) {
             r.Strings = new char[std::max(c.size, 0)];
             std::memcpy(r.Strings, c.area, std::max(c.size, 0));
         }
+        SCOPED_TRACE(std::to_string(c.size) + " " + std::to_string(c.count));
         EXPECT_EQ(Fetch(r).first, c.result);
         EXPECT_EQ(r.GetOemStrings(nullptr), kRefused);
-    }
-}
-
-// Copies own their area, also an empty one (Count 2 over an empty set), and outlive the source;
-// assigning a default record drops the area.
-TEST(TypeOemStringsTest, CopiesOwnTheirArea) {
-    for (const std::string& area : {kAlphaBeta, std::string()}) {
-        TableBuilder table(3, 0), other(3, 0);
-        auto& structure = table.Add(11).Byte(2);
-        if (!area.empty()) structure.String("Alpha").String("Beta");
-        other.Add(11).Byte(1).String("Old");
-        ParsedTable parsed(table), otherParsed(other);
-        auto source = std::make_unique<TypeOemStrings>(parsed.info.GetTypeOemStrings());
-        const TypeOemStrings constructed(*source);
-        TypeOemStrings assigned(otherParsed.info.GetTypeOemStrings());
-        assigned = *source;
-        EXPECT_NE(constructed.Strings, source->Strings);
-        EXPECT_NE(assigned.Strings, source->Strings);
-        source.reset();
-        for (const TypeOemStrings* copy : {&constructed, &std::as_const(assigned)}) {
-            EXPECT_EQ(copy->Count, 2);
-            EXPECT_EQ(copy->StringsSize, static_cast<std::int32_t>(area.size()));
-            EXPECT_EQ(Area(*copy), area);
+        const TypeOemStrings copy(r);
+        TypeOemStrings assigned;
+        assigned = copy;
+        for (const TypeOemStrings* other : {&copy, &std::as_const(assigned)}) {
+            EXPECT_EQ(Fetch(*other), Fetch(r));
+            EXPECT_TRUE(other->Strings == nullptr ? r.Strings == nullptr
+                                                  : other->Strings != r.Strings);
         }
-        const TypeOemStrings& alias = assigned;
-        const char* address = assigned.Strings;
-        assigned = alias;
-        EXPECT_EQ(assigned.Strings, address);
-        EXPECT_EQ(Area(assigned), area);
         assigned = TypeOemStrings();
-        EXPECT_EQ(Area(assigned), "<none>");
+        EXPECT_EQ(assigned.Strings, nullptr);
     }
-}
-
-// A record never decoded has no area and a size of 1; a 1-byte area is copied whole.
-TEST(TypeOemStringsTest, DefaultAndOneByteAreas) {
-    TypeOemStrings record;
-    EXPECT_EQ(record.StringsSize, 1);
-    EXPECT_EQ(Area(record), "<none>");
-    record.Strings = new char[1]{'\0'};
-    const TypeOemStrings copy(record);
-    EXPECT_EQ(Area(copy), std::string(1, '\0'));
 }
 
 }  // namespace

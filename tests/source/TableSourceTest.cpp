@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -14,32 +16,6 @@ using kelvo::shared::smbios::source::ReadTableFile;
 using kelvo::shared::smbios::source::SourceFault;
 using Bytes = std::vector<std::uint8_t>;
 
-// A scratch folder laid out like /sys/firmware/dmi/tables.
-class TableSourceTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("kelvo-tables-" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    void Write(const char* name, const Bytes& bytes) {
-        std::ofstream out(dir / name, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-    }
-
-    bool Read(Bytes& bytes, std::string& error) {
-        SourceFault fault = SourceFault::None;
-        return ReadTableFile(dir.string(), bytes, fault, error);
-    }
-
-    fs::path dir;
-};
-
 void Checksum(Bytes& entry, std::size_t at, std::size_t from, std::size_t count) {
     std::uint8_t sum = 0;
     for (std::size_t i = from; i < from + count; ++i)
@@ -47,73 +23,83 @@ void Checksum(Bytes& entry, std::size_t at, std::size_t from, std::size_t count)
     entry[at] = static_cast<std::uint8_t>(entry[at] - sum);
 }
 
-Bytes EntryPoint32(std::uint8_t major, std::uint8_t minor, std::uint8_t revision,
-                   std::uint16_t length) {
-    Bytes entry(0x1F, 0);
-    entry[0] = '_', entry[1] = 'S', entry[2] = 'M', entry[3] = '_', entry[5] = 0x1F;
-    entry[6] = major, entry[7] = minor, entry[0x0A] = revision;
-    entry[0x10] = '_', entry[0x11] = 'D', entry[0x12] = 'M', entry[0x13] = 'I', entry[0x14] = '_';
-    entry[0x16] = static_cast<std::uint8_t>(length), entry[0x17] = length >> 8;
-    Checksum(entry, 0x15, 0x10, 0x0F);
-    Checksum(entry, 4, 0, 0x1F);
-    return entry;
-}
-
-Bytes EntryPoint64(std::uint8_t major, std::uint8_t minor, std::uint8_t rev, std::uint32_t length) {
-    Bytes entry(0x18, 0);
-    const char anchor[] = "_SM3_";
-    for (int i = 0; i < 5; ++i) entry[i] = static_cast<std::uint8_t>(anchor[i]);
-    entry[6] = 0x18, entry[7] = major, entry[8] = minor, entry[9] = rev;
-    for (int i = 0; i < 4; ++i) entry[0x0C + i] = static_cast<std::uint8_t>(length >> (8 * i));
-    Checksum(entry, 5, 0, 0x18);
-    return entry;
-}
-
-// Both entry points give the raw header, with the 2.1 entry point's revision byte standing in
-// for the document revision that only the 3.0 one has.
-TEST_F(TableSourceTest, EntryPointsGiveTheRawHeader) {
-    const Bytes table = {0x7F, 0x04, 0xFF, 0xFF, 0x00, 0x00};
-    Write("DMI", table);
-    struct Case {
-        Bytes entry;
-        Bytes header;
-    };
-    for (const Case& c : {Case{EntryPoint32(2, 7, 0x21, 6), {0, 2, 7, 0x21, 6, 0, 0, 0}},
-                          Case{EntryPoint64(3, 4, 1, 6), {0, 3, 4, 1, 6, 0, 0, 0}}}) {
-        Write("smbios_entry_point", c.entry);
-        Bytes bytes;
-        std::string error;
-        ASSERT_TRUE(Read(bytes, error)) << error;
-        Bytes expected = c.header;
-        expected.insert(expected.end(), table.begin(), table.end());
-        EXPECT_EQ(bytes, expected);
+// An SMBIOS 3 entry point, or for a 2.x version a 2.1 one that puts the table at the physical
+// address F0000h, outside any file.
+Bytes EntryPoint(std::uint8_t major, std::uint8_t minor, std::uint8_t revision,
+                 std::uint8_t length) {
+    const bool v3 = major >= 3;
+    Bytes e(v3 ? 0x18 : 0x1F, 0);
+    std::copy_n(v3 ? "_SM3_" : "_SM_", v3 ? 5 : 4, e.begin());
+    const std::size_t at = v3 ? 6 : 5;  // the entry point's length, then the version
+    e[at] = static_cast<std::uint8_t>(e.size()), e[at + 1] = major, e[at + 2] = minor;
+    if (v3) {
+        e[9] = revision, e[0x0C] = length;
+    } else {
+        e[0x0A] = revision, e[0x16] = length, e[0x1A] = 0x0F;
+        std::copy_n("_DMI_", 5, e.begin() + 0x10);
+        Checksum(e, 0x15, 0x10, 0x0F);
     }
+    Checksum(e, v3 ? 5 : 4, 0, e.size());
+    return e;
 }
 
-TEST_F(TableSourceTest, EmptyTableHasLengthZero) {
-    Write("smbios_entry_point", EntryPoint64(3, 0, 0, 0));
-    Write("DMI", {});
-    Bytes bytes;
-    std::string error;
-    ASSERT_TRUE(Read(bytes, error)) << error;
-    EXPECT_EQ(bytes, (Bytes{0, 3, 0, 0, 0, 0, 0, 0}));
+Bytes Join(Bytes a, const Bytes& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
 }
 
-TEST_F(TableSourceTest, FailuresNameTheFileAndCarryTheSystemText) {
-    Bytes bytes;
-    std::string error;
-    EXPECT_FALSE(Read(bytes, error));  // nothing there yet
-    EXPECT_NE(error.find("smbios_entry_point: cannot open: "), std::string::npos) << error;
+// The raw layout of `table`: its header, then its bytes.
+Bytes Raw(std::uint8_t major, std::uint8_t minor, std::uint8_t revision, const Bytes& table) {
+    return Join({0, major, minor, revision, static_cast<std::uint8_t>(table.size()), 0, 0, 0},
+                table);
+}
 
-    Write("smbios_entry_point", EntryPoint32(2, 8, 0, 6));
-    EXPECT_FALSE(Read(bytes, error));  // entry point but no DMI
-    EXPECT_NE(error.find("DMI: cannot open: "), std::string::npos) << error;
-
-    Write("DMI", {0x7F, 0x04, 0, 0, 0, 0});
-    Write("smbios_entry_point", {'_', 'S', 'M', '_', 0});  // truncated entry point
-    EXPECT_FALSE(Read(bytes, error));
-    EXPECT_NE(error.find("entry point"), std::string::npos);
-    EXPECT_TRUE(bytes.empty());
+// Each row writes its files into a scratch folder and reads the folder itself ("") or one of
+// the files: the raw layout that comes out, or a part of the error text. The 2.1 entry point's
+// revision byte stands in for the document revision that only the 3.0 one has.
+TEST(TableSourceTest, ReadsEntryPointsAndTheirTablesIntoTheRawLayout) {
+    const char* entry = "smbios_entry_point";
+    const Bytes table = {200, 4, 0xFF, 0xFF, 0x00, 0x00}, end = {127, 4, 0xFF, 0xFF, 0, 0};
+    // A bare table's version is the lowest whose layouts hold every structure: a system
+    // structure with its 2.4 fields, or an enclosure with its SKU number, asks for more.
+    Bytes system(0x1B + 2, 0), chassis(0x16 + 2, 0);
+    system[0] = 1, system[1] = 0x1B, chassis[0] = 3, chassis[1] = 0x16;
+    system = Join(system, end), chassis = Join(chassis, end);
+    const struct {
+        std::vector<std::pair<const char*, Bytes>> files;
+        const char* read;
+        Bytes raw;
+        const char* error = "";
+    } cases[] = {
+        {{{entry, EntryPoint(2, 7, 0x21, 6)}, {"DMI", table}}, "", Raw(2, 7, 0x21, table)},
+        {{{entry, EntryPoint(3, 4, 1, 6)}, {"DMI", table}}, "", Raw(3, 4, 1, table)},
+        {{{entry, EntryPoint(3, 0, 0, 0)}, {"DMI", {}}}, "", Raw(3, 0, 0, {})},
+        // The table right after the entry point, whose checksum covers the 0Fh bytes from 10h.
+        {{{"dump", Join(EntryPoint(2, 7, 0, 6), table)}}, "dump", Raw(2, 7, 0, table)},
+        {{{"dump", EntryPoint(2, 7, 0, 0)}}, "dump", Raw(2, 7, 0, {})},
+        {{{"bare", system}}, "bare", Raw(2, 4, 0, system)},
+        {{{"bare", chassis}}, "bare", Raw(2, 7, 0, chassis)},
+        {{}, "", {}, "smbios_entry_point: cannot open: "},
+        {{{entry, EntryPoint(2, 8, 0, 6)}}, "", {}, "DMI: cannot open: "},
+        {{{entry, {'_', 'S', 'M', '_', 0}}, {"DMI", table}}, "", {}, "truncated _SM_ entry point"},
+    };
+    const fs::path dir = fs::temp_directory_path() / "kelvo-table-source-test";
+    for (const auto& c : cases) {
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        for (const auto& [name, bytes] : c.files) {
+            std::ofstream(dir / name, std::ios::binary)
+                .write(reinterpret_cast<const char*>(bytes.data()),
+                       static_cast<std::streamsize>(bytes.size()));
+        }
+        Bytes raw;
+        SourceFault fault = SourceFault::None;
+        std::string error;
+        EXPECT_EQ(ReadTableFile((dir / c.read).string(), raw, fault, error), *c.error == '\0');
+        EXPECT_EQ(raw, c.raw);
+        EXPECT_NE(error.find(c.error), std::string::npos) << error;
+    }
+    fs::remove_all(dir);
 }
 
 }  // namespace

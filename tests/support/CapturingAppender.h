@@ -1,5 +1,6 @@
 #pragma once
 
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -8,7 +9,8 @@
 
 namespace kelvo::test {
 
-// A host's appender that keeps a copy of every record it is handed.
+// A host's appender that keeps a copy of every record it is handed, under a lock as hosts
+// write them (threads may log at once). Read `entries` once no thread is logging.
 class CapturingAppender : public plog::IAppender {
 public:
     struct Entry {
@@ -16,25 +18,30 @@ public:
         std::string function;
         std::size_t line;
         std::string file;
-        bool hasObject;
-        std::wstring object;  // the component name that the library attaches
+        const wchar_t* object;  // the component name that the library attaches
         int instanceId;
         plog::util::nstring message;
     };
 
     void write(const plog::Record& record) override {
-        const auto* object = static_cast<const wchar_t*>(record.getObject());
+        const std::lock_guard<std::mutex> lock(mutex_);
         entries.push_back({record.getSeverity(), record.getFunc(), record.getLine(),
-                           record.getFile(), object != nullptr, object ? object : L"",
+                           record.getFile(), static_cast<const wchar_t*>(record.getObject()),
                            record.getInstanceId(), record.getMessage()});
     }
 
     std::vector<Entry> entries;
+
+private:
+    std::mutex mutex_;
 };
 
-// Narrow ASCII text as the message type of the platform (wide on Windows).
+// Narrow text as the message type of the platform (wide on Windows, each byte the character of
+// that number, as the ANSI code page 1252 gives the Latin-1 letters).
 inline plog::util::nstring Native(const std::string& text) {
-    return plog::util::nstring(text.begin(), text.end());
+    plog::util::nstring out;
+    for (unsigned char c : text) out.push_back(static_cast<plog::util::nchar>(c));
+    return out;
 }
 
 }  // namespace kelvo::test

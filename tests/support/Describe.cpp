@@ -75,13 +75,6 @@ struct Writer {
     }
 };
 
-template <class R>
-void DescribeRecord(const R& record, const Writer& write) {
-    write.out << '\n' << fields::Layout<R>::name << ':';
-    fields::ForEachRecordField<R>(
-        [&](auto block, const auto& f) { write(fields::Access(record, block), f); });
-}
-
 }  // namespace
 
 std::string Describe(const SMBiosInfo& info, int* nullStrings) {
@@ -90,15 +83,12 @@ std::string Describe(const SMBiosInfo& info, int* nullStrings) {
     out << "version: " << static_cast<int>(info.GetSMBiosVersion());
     out << "\nerror: " << static_cast<int>(info.GetError().Category());
     write.Text(info.GetError().Message());
-    DescribeRecord(info.GetTypeBios(), write);
-    DescribeRecord(info.GetTypeSysInfo(), write);
-    DescribeRecord(info.GetTypeBaseboard(), write);
-    DescribeRecord(info.GetTypeSystemEnclosure(), write);
-    DescribeRecord(info.GetTypeProcessor(), write);
-    DescribeRecord(info.GetSystemSlot(), write);
-    DescribeRecord(info.GetTypeOemStrings(), write);
-    DescribeRecord(info.GetTypePhysicalMemory(), write);
-    DescribeRecord(info.GetTypeMemoryDevice(), write);
+    fields::ForEachRecord([&](auto* type) {
+        using R = std::remove_const_t<std::remove_pointer_t<decltype(type)>>;
+        out << '\n' << fields::Layout<R>::name << ':';
+        fields::ForEachRecordField<R>(
+            [&](auto block, const auto& f) { write(fields::Access(RecordOf<R>(info), block), f); });
+    });
     return out.str();
 }
 
