@@ -552,10 +552,11 @@ void WriteSmallTables(const fs::path& d) {
     Put(d / "handles.rsmb", handles.Raw());
     kelvo::test::TableBuilder sku(3, 0);  // a bare table: the enclosure's SKU number needs 2.7
     sku.Add(3).ByteAt(0x05, 3).ByteAt(0x13, 0).ByteAt(0x14, 3).ByteAt(0x15, 1).String("SKU");
-    Put(d / "sku.dmi", sku.End().Table());
+    const auto bare = [](const RawTable& raw) { return RawTable(raw.begin() + 8, raw.end()); };
+    Put(d / "sku.dmi", bare(sku.End().Raw()));
     kelvo::test::TableBuilder bios(3, 0);  // and one whose BIOS structure needs 2.4
     bios.Add(0).ByteAt(0x17, 0);
-    Put(d / "bios.dmi", bios.End().Table());
+    Put(d / "bios.dmi", bare(bios.End().Raw()));
 }
 
 const SingleRun kRuns[] = {
