@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "RecordCompare.h"
+#include "support/TableBuilder.h"
 
 namespace {
 
@@ -41,17 +42,6 @@ void Require(bool condition, const char* what) {
 void KSMBIOS_CALL Count(int32_t, const char* function, uint32_t, const char* message, void*) {
     sink = sink + std::strlen(function) + std::strlen(message);
 }
-
-class ExactReader : public smbios::IFirmwareReader {
-public:
-    ExactReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    const std::uint8_t* GetData() const override { return data_; }
-    std::uint64_t GetSize() const override { return size_; }
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-};
 
 // The records in the order of ksmbios_records, and their structure types.
 constexpr int kTypes[9] = {0, 1, 2, 3, 4, 9, 16, 17, 11};
@@ -210,7 +200,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(Read(second) == said, "a second round of calls answers differently");
     Require(Read(first) == said, "what the first round handed out changed");
 
-    const ExactReader reader(copy.get(), size);
+    const kelvo::test::BufferReader reader(std::vector<std::uint8_t>(data, data + size));
     const smbios::SMBiosInfo info(&reader);
     CheckAgainstCpp(first, info);
     ksmbios_close(table);

@@ -3,7 +3,6 @@
 // result and checks what holds for any table: among it, that a structure read as it is (the table
 // view's decoding) gives the record that the table's version gives wherever its Length covers
 // every field of that version.
-#include <smbios/Logger.h>
 #include <smbios/SMBiosInfo.h>
 
 #include <cstdint>
@@ -16,46 +15,17 @@
 #include <utility>
 #include <variant>
 
-#include <plog/Appenders/IAppender.h>
-#include <plog/Record.h>
-
+#include "LogEverything.h"
 #include "RecordCompare.h"
 #include "decode/SystemFirmware.h"
 #include "decode/WithinLength.h"
+#include "support/TableBuilder.h"
 
 namespace {
 
-using kelvo::shared::smbios::IFirmwareReader;
 using kelvo::shared::smbios::SMBiosInfo;
 using kelvo::shared::smbios::SMBiosSpecVersion;
-
-// Builds each record's message, so that its text is read, then drops it.
-class DiscardingAppender : public plog::IAppender {
-public:
-    void write(const plog::Record& record) override {
-        const plog::util::nchar* message = record.getMessage();
-        sink_ += message != nullptr && message[0] != 0;
-    }
-
-private:
-    unsigned sink_ = 0;
-};
-
-// The input in a heap buffer of exactly its size, so that AddressSanitizer catches any read
-// past its end.
-class ExactReader : public IFirmwareReader {
-public:
-    ExactReader(const std::uint8_t* data, std::size_t size)
-        : bytes_(new std::uint8_t[size]), size_(size) {
-        if (size != 0) std::memcpy(bytes_.get(), data, size);
-    }
-    const std::uint8_t* GetData() const override { return bytes_.get(); }
-    std::uint64_t GetSize() const override { return size_; }
-
-private:
-    std::unique_ptr<std::uint8_t[]> bytes_;
-    std::size_t size_;
-};
+using kelvo::test::BufferReader;
 
 void Check(bool condition, const char* what) {
     if (condition) return;
@@ -106,13 +76,13 @@ void CheckViewsAgree(const std::uint8_t* data, std::size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    static DiscardingAppender appender;
-    kelvoSharedInitializeLogger(plog::verbose, &appender);
+    kelvo::fuzz::LogEverything();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const ExactReader reader(data, size);
+    // An exact-size heap copy, so that AddressSanitizer catches any read past its end.
+    const BufferReader reader(std::vector<std::uint8_t>(data, data + size));
     const SMBiosInfo info(&reader);
     int nullStrings = 0;
     const std::string text = kelvo::fuzz::Flatten(info, &nullStrings);
@@ -126,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Copies answer the same, and outlive their source.
     std::unique_ptr<SMBiosInfo> source(new SMBiosInfo(info));
-    const ExactReader empty(nullptr, 0);
+    const BufferReader empty({});
     SMBiosInfo assigned(&empty);  // rejected: something to assign over
     assigned = *source;
     source.reset();

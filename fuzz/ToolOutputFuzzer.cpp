@@ -3,7 +3,6 @@
 // is decoded and shown as text and as JSON, with and without --quiet, and so are the C++
 // interface's records (--records). Findings, besides a crash or an exception: JSON that does not
 // parse, or that lacks a structure or a record that was shown.
-#include <smbios/Logger.h>
 #include <smbios/SMBiosInfo.h>
 #include <smbios/kelvo_smbios.h>
 
@@ -15,10 +14,9 @@
 #include <memory>
 #include <string>
 
-#include <plog/Appenders/IAppender.h>
-#include <plog/Record.h>
 #include <nlohmann/json.hpp>
 
+#include "LogEverything.h"
 #include "Output.h"
 #include "Records.h"
 #include "Structures.h"
@@ -27,14 +25,6 @@
 namespace {
 
 using namespace kelvo::smbios_tool;
-
-class DiscardingAppender : public plog::IAppender {
-public:
-    void write(const plog::Record& record) override { sink_ += record.getMessage() != nullptr; }
-
-private:
-    unsigned sink_ = 0;
-};
 
 [[noreturn]] void Finding(const std::string& what) {
     std::fprintf(stderr, "finding: %s\n", what.c_str());
@@ -92,8 +82,7 @@ void Run(const RawTable& raw) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    static DiscardingAppender appender;
-    kelvoSharedInitializeLogger(plog::verbose, &appender);
+    kelvo::fuzz::LogEverything();
     return 0;
 }
 
