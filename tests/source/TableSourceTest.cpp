@@ -102,4 +102,18 @@ TEST(TableSourceTest, ReadsEntryPointsAndTheirTablesIntoTheRawLayout) {
     fs::remove_all(dir);
 }
 
+// A file larger than any table (64 MiB) is refused with the system's word for it, not read whole.
+TEST(TableSourceTest, RefusesAFileLargerThanAnyTable) {
+    const fs::path big = fs::temp_directory_path() / "kelvo-table-source-big.bin";
+    std::ofstream(big, std::ios::binary).put('\0');
+    fs::resize_file(big, (std::uintmax_t{64} << 20) + 1);
+    Bytes raw;
+    SourceFault fault = SourceFault::None;
+    std::string error;
+    EXPECT_FALSE(ReadTableFile(big.string(), raw, fault, error));
+    EXPECT_EQ(fault, SourceFault::Unreadable);
+    EXPECT_NE(error.find("cannot open: File too large"), std::string::npos) << error;
+    fs::remove(big);
+}
+
 }  // namespace
