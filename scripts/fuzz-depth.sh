@@ -2,8 +2,10 @@
 # Long fuzzing: builds the libFuzzer targets optimized (-O2, still under AddressSanitizer and
 # UBSan) and runs each on every core until it has executed its number of inputs: 10 million for
 # the library's and the C interface's targets, 1 million for the others (or KELVO_FUZZ_RUNS for
-# all). Prints per target the executions, executions per second, coverage and findings; any
-# finding is kept in build/fuzz-depth/findings and should become a seed (fuzz/MakeSeeds.cpp).
+# all), or (KELVO_FUZZ_SECONDS) for at most that long. The corpus in build/fuzz-depth/corpus
+# stays between runs, so a later run goes on from where the last one stopped. Prints per target
+# the executions, executions per second, coverage and findings; any finding is kept in
+# build/fuzz-depth/findings and becomes a regression input (fuzz/regressions/TARGET/).
 #   bash scripts/fuzz-depth.sh [TARGET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -33,7 +35,8 @@ for target in "${targets[@]}"; do
     # One process per core on a shared corpus, each with its share of the executions.
     for worker in $(seq "$workers"); do
         TZ=UTC0 ASAN_OPTIONS=malloc_context_size=0 "$dir/bin/kelvo-fuzz-$target" \
-            -runs=$((runs / workers)) -max_len=8192 -timeout=10 -rss_limit_mb=2048 \
+            -runs=$((runs / workers)) -max_total_time="${KELVO_FUZZ_SECONDS:-0}" \
+            -max_len=8192 -timeout=10 -rss_limit_mb=2048 \
             -print_final_stats=1 -artifact_prefix="$dir/findings/$target-" \
             "$corpus" "$dir/fuzz/seeds/$target" >"$dir/$target-$worker.log" 2>&1 &
     done
