@@ -90,8 +90,8 @@ static int put_member(text* t, const char* record, unsigned type, const char* me
     const size_t width =
         kind[0] == 'u' || kind[0] == 'x' ? strtoul(kind + 1, NULL, 10) : sizeof(const char*);
     if (offset + width > record_size(type)) return put(t, "(outside the record)", 20);
-    const char* pointer;
-    memcpy(&pointer, record + offset, sizeof pointer);
+    const char* pointer = NULL; /* only a text, a pointer or the OEM area is one */
+    if (kind[0] != 'u' && kind[0] != 'x') memcpy(&pointer, record + offset, sizeof pointer);
     if (kind[0] == 'u') {
         unsigned long long value = 0;
         memcpy(&value, record + offset, width); /* little-endian */
