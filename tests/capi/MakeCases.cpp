@@ -1,8 +1,7 @@
 // Writes the cases that the C interface's hosts check: for each table, its bytes in the raw
 // layout (NAME.raw) and what both views must show (NAME.expected, one KEY=VALUE line per item),
-// described from the C++ interface. Each structure of the nine types is described as the C++
-// interface decodes it when it stands alone in a 3.0 table, its formatted area padded with zeros
-// to the last field the library knows at 3.0: that is the structure read within its Length.
+// described from the C++ interface. Each structure of the nine types is described as the library
+// decodes it within its Length (the C++ records' checks hold that decoding to the descriptions).
 //
 // A record's lines are PREFIX.MEMBER@OFFSET:KIND=VALUE, from the record descriptions. OFFSET is
 // the member's place in the record (the C record lies over the C++ one) and KIND tells a host how
@@ -25,6 +24,7 @@
 
 #include "common/TableView.h"
 #include "decode/Walker.h"
+#include "decode/WithinLength.h"
 #include "source/TableSource.h"
 #include "support/Samples.h"
 #include "support/Tables.h"
@@ -36,7 +36,6 @@ using kelvo::shared::smbios::pimpl::TableView;
 using kelvo::test::BufferReader;
 using kelvo::test::TableBuilder;
 using Bytes = std::vector<std::uint8_t>;
-using Replaced = std::map<std::string, std::string>;
 
 std::string Escaped(const char* text, std::size_t size) {
     std::string out;
@@ -56,17 +55,14 @@ std::string Hex(const std::uint8_t* bytes, std::size_t size) {
     return out;
 }
 
-// The lines of `record`; `replaced` gives the values of members that the table view shows
-// otherwise than the C++ interface's record. Pointers are left out unless `pointers`.
+// The lines of `record`. Pointers are left out unless `pointers`.
 template <class R>
-void Describe(std::string& out, const std::string& prefix, const R& record, bool pointers,
-              const Replaced& replaced = {}) {
+void Describe(std::string& out, const std::string& prefix, const R& record, bool pointers) {
     const auto* base = reinterpret_cast<const char*>(&record);
     auto put = [&](const std::string& name, const void* at, const std::string& kind,
                    const std::string& value) {
-        const auto found = replaced.find(name);
         out += prefix + "." + name + "@" + std::to_string(static_cast<const char*>(at) - base) +
-               ":" + kind + "=" + (found != replaced.end() ? found->second : value) + "\n";
+               ":" + kind + "=" + value + "\n";
     };
     auto number = [&](const std::string& name, const void* at, std::size_t size) {
         std::uint64_t value = 0;
@@ -116,23 +112,16 @@ void ForEachGetter(const SMBiosInfo& info, Visit&& visit) {
     visit("memory_device", info.GetTypeMemoryDevice());
 }
 
-// A structure type's length at 3.0 (for 2 and 3: with no contained handles or elements) and its
-// fields wider than a byte, from the descriptions; null for a type that no record describes.
-struct Shape {
-    unsigned full = 4;
-    std::vector<std::pair<unsigned, unsigned>> wide;
-};
-
-const Shape* ShapeOf(std::uint8_t type) {
-    static const std::map<std::uint8_t, Shape> shapes = [] {
-        std::map<std::uint8_t, Shape> all;
+// A structure type's length at 3.0 (for 2 and 3: with no contained handles or elements), from
+// the descriptions; 0 for a type that no record describes.
+unsigned FullLength(std::uint8_t type) {
+    static const std::map<std::uint8_t, unsigned> lengths = [] {
+        std::map<std::uint8_t, unsigned> all;
         fields::ForEachRecord([&](auto* record) {
             using R = std::remove_const_t<std::remove_pointer_t<decltype(record)>>;
-            Shape& shape = all[fields::Layout<R>::type];
+            unsigned& full = all[fields::Layout<R>::type] = 4;
             auto field = [&](unsigned offset, unsigned since, unsigned width) {
-                if (offset == 0 || since > 0x0300) return;
-                shape.full = std::max(shape.full, offset + width);
-                if (width > 1) shape.wide.emplace_back(offset, width);
+                if (offset != 0 && since <= 0x0300) full = std::max(full, offset + width);
             };
             fields::ForEachRecordField<R>([&](auto block, const auto& f) {
                 using B = typename decltype(block)::Type;
@@ -142,11 +131,11 @@ const Shape* ShapeOf(std::uint8_t type) {
                 if constexpr (std::is_same_v<F, fields::String<B>>) field(f.offset, f.since, 1);
             });
         });
-        all[3].full = std::max(all[3].full, 0x16u);  // the SKU number, after no elements
+        all[3] = std::max(all[3], 0x16u);  // the SKU number, after no elements
         return all;
     }();
-    const auto found = shapes.find(type);
-    return found != shapes.end() ? &found->second : nullptr;
+    const auto found = lengths.find(type);
+    return found != lengths.end() ? found->second : 0;
 }
 
 // Adds a sample of each of the nine types (support/Samples.h), cut to cut(its 3.0 length) bytes
@@ -155,7 +144,7 @@ void AddSamples(TableBuilder& table, std::uint16_t& handle, bool decoy,
                 const std::function<unsigned(unsigned)>& cut) {
     fields::ForEachRecord([&](auto* record) {
         using R = std::remove_const_t<std::remove_pointer_t<decltype(record)>>;
-        const unsigned length = cut(ShapeOf(fields::Layout<R>::type)->full);
+        const unsigned length = cut(FullLength(fields::Layout<R>::type));
         auto& s = kelvo::test::AddSample<R>(table, decoy, length, handle++);
         if (fields::Layout<R>::type == 11 && (length == 0 || length > 4))
             s.ByteAt(0x04, 2).String("OEM one").String("OEM two");
@@ -183,77 +172,15 @@ std::vector<Located> Walk(const TableView& table) {
     return found;
 }
 
-// A 3.0 table holding `s` alone, its formatted area padded with zeros to at least `length` bytes
-// (a field that the structure's Length cuts is zero as a whole), its strings followed by `extra`.
-Bytes Alone(const TableView& table, const Located& s, unsigned length,
-            std::vector<std::string> strings, const std::string& extra = "") {
-    const unsigned kept = std::max<unsigned>(4, s.length);
-    Bytes structure(std::max(kept, std::min(length, 255u)), 0);
-    for (unsigned i = 0; i < kept; ++i) structure[i] = table.U8(s.start + i);
-    for (const auto& [offset, width] : ShapeOf(s.type)->wide) {
-        if (offset < s.length && s.length < offset + width)
-            std::fill(structure.begin() + offset, structure.begin() + s.length, 0);
-    }
-    structure[1] = static_cast<std::uint8_t>(structure.size());
-    if (!extra.empty()) strings.push_back(extra);
-    for (const std::string& text : strings)
-        structure.insert(structure.end(), text.c_str(), text.c_str() + text.size() + 1);
-    if (strings.empty()) structure.push_back(0);
-    structure.insert(structure.end(), {0, 127, 4, 0xFF, 0xFF, 0, 0});
-    const auto size = static_cast<std::uint32_t>(structure.size());
-    Bytes raw = {0, 3, 0, 0};
-    for (int shift = 0; shift < 32; shift += 8)
-        raw.push_back(static_cast<std::uint8_t>(size >> shift));
-    raw.insert(raw.end(), structure.begin(), structure.end());
-    return raw;
-}
-
-// The record that reading `s` within its Length must give.
+// The record that the table view must give for `s`: the structure decoded within its Length.
 void DescribeWithinLength(std::string& out, const std::string& prefix, const TableView& table,
-                          const Located& s, const std::vector<std::string>& strings) {
-    auto byteAt = [&](unsigned offset) {
-        return std::to_string(offset < s.length ? table.U8(s.start + offset) : 0);
-    };
-    unsigned length = ShapeOf(s.type)->full;
-    if (s.type == 2 && s.length > 0x0E) length = 0x0F + 2 * table.U8(s.start + 0x0E);
-    if (s.type == 3 && s.length > 0x14)
-        length = 0x16 + table.U8(s.start + 0x13) * table.U8(s.start + 0x14);
-    BufferReader reader(Alone(table, s, length, strings));
-    SMBiosInfo info(&reader);
-    Replaced replaced;
-    if (s.type == 0) {
-        // Copies of the C++ record do not carry these string numbers; the table view keeps them.
-        replaced = {{"VendorStringNumber", byteAt(0x04)},
-                    {"BIOSVersionStringNumber", byteAt(0x05)},
-                    {"BIOSReleaseDateStringNumber", byteAt(0x08)}};
-        if (info.GetError()) {
-            // A date that does not convert stops the C++ interface; decode with one that does
-            // (an extra string named at offset 08h), then expect the converted date empty.
-            Bytes dated = Alone(table, s, length, strings, "01/01/2000");
-            dated[8 + 0x08] = static_cast<std::uint8_t>(strings.size() + 1);
-            BufferReader datedReader(dated);
-            info = SMBiosInfo(&datedReader);
-            replaced["BIOSReleaseDate"] = "";
-        }
-    } else if (s.type == 1) {
-        replaced = {{"ManufacturerStringNumber", byteAt(0x04)},
-                    {"ProductNameStringNumber", byteAt(0x05)},
-                    {"VersionStringNumber", byteAt(0x06)},
-                    {"SerialNumberStringNumber", byteAt(0x07)}};
-        if (s.length < 0x18) replaced["V2_1.UUIDString"] = "";  // no UUID: the default text
-    } else if (s.type == 11 && info.GetTypeOemStrings().Count != 0) {
-        // Within its Length, the area is the structure's string set (the C++ interface reads it
-        // from offset 05h on, whatever the Length).
-        std::string area;
-        for (const std::string& string : strings) area.append(string.c_str(), string.size() + 1);
-        replaced = {{"Strings", Escaped(area.data(), area.size())},
-                    {"StringsSize", std::to_string(area.size())}};
-    } else if (s.type == 11) {
-        replaced = {{"Strings", ""}, {"StringsSize", "0"}};
-    }
-    ForEachGetter(info, [&](const char*, const auto& record) {
-        if (fields::Layout<std::decay_t<decltype(record)>>::type == s.type)
-            Describe(out, prefix, record, false, replaced);
+                          const Located& s) {
+    fields::ForEachRecord([&](auto* type) {
+        using R = std::remove_const_t<std::remove_pointer_t<decltype(type)>>;
+        if (fields::Layout<R>::type != s.type) return;
+        R record;
+        pimpl::DecodeWithinLength({table, s.start, s.type, s.length, s.handle}, record);
+        Describe(out, prefix, record, false);
     });
 }
 
@@ -293,16 +220,15 @@ std::string Expected(const Bytes& raw) {
                                   std::to_string(s.handle) + " @" + std::to_string(s.start));
         line(key + ".formatted",
              Hex(raw.data() + 8 + s.start, std::min<std::uint64_t>(s.length, walked - s.start)));
-        std::vector<std::string> strings;
-        for (unsigned n = 1; n <= 255; ++n) {
+        unsigned strings = 0;
+        for (unsigned n = 1; n <= 255; ++n, ++strings) {
             const std::string_view text = pimpl::LookupString(table, s.start + 4, s.length, n);
             if (text.empty()) break;
-            strings.emplace_back(text);
             line(key + ".string" + std::to_string(n), Escaped(text.data(), text.size()));
         }
-        line(key + ".strings", std::to_string(strings.size()));
-        line(key + ".record", ShapeOf(s.type) ? "set" : "none");
-        if (ShapeOf(s.type)) DescribeWithinLength(out, key + ".record", table, s, strings);
+        line(key + ".strings", std::to_string(strings));
+        line(key + ".record", FullLength(s.type) ? "set" : "none");
+        if (FullLength(s.type)) DescribeWithinLength(out, key + ".record", table, s);
     }
     return out;
 }
