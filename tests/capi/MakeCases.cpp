@@ -2,11 +2,7 @@
 // layout (NAME.raw) and what both views must show (NAME.expected, one KEY=VALUE line per item),
 // described from the C++ interface. Each structure of the nine types is described as the library
 // decodes it within its Length (the C++ records' checks hold that decoding to the descriptions).
-//
-// A record's lines are PREFIX.MEMBER@OFFSET:KIND=VALUE, from the record descriptions. OFFSET is
-// the member's place in the record (the C record lies over the C++ one) and KIND tells a host how
-// to read it there: uN an N-byte number, s a text, xN N bytes, p a pointer (set or null), aM the
-// OEM area whose size is the 32-bit number at M. PREFIX.sizeof is the record's size.
+// support/Describe.h says how a record's lines read.
 //
 // Usage: kelvo-capi-make-cases OUTPUT_DIR [TABLE_FILE...]
 #include <smbios/RecordFields.h>
@@ -26,7 +22,7 @@
 #include "decode/Walker.h"
 #include "decode/WithinLength.h"
 #include "source/TableSource.h"
-#include "support/Samples.h"
+#include "support/Describe.h"
 #include "support/Tables.h"
 
 namespace {
@@ -34,83 +30,10 @@ namespace {
 using namespace kelvo::shared::smbios;
 using kelvo::shared::smbios::pimpl::TableView;
 using kelvo::test::BufferReader;
+using kelvo::test::Escaped;
+using kelvo::test::Hex;
 using kelvo::test::TableBuilder;
 using Bytes = std::vector<std::uint8_t>;
-
-std::string Escaped(const char* text, std::size_t size) {
-    std::string out;
-    for (std::size_t i = 0; i < size; ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        char hex[8];
-        std::snprintf(hex, sizeof hex, "\\x%02X", c);
-        out += c >= 0x20 && c < 0x7F && c != '\\' ? std::string(1, text[i]) : hex;
-    }
-    return out;
-}
-
-std::string Hex(const std::uint8_t* bytes, std::size_t size) {
-    std::string out;
-    for (std::size_t i = 0; i < size; ++i)
-        out += {"0123456789ABCDEF"[bytes[i] >> 4], "0123456789ABCDEF"[bytes[i] & 15]};
-    return out;
-}
-
-// The lines of `record`. Pointers are left out unless `pointers`.
-template <class R>
-void Describe(std::string& out, const std::string& prefix, const R& record, bool pointers) {
-    const auto* base = reinterpret_cast<const char*>(&record);
-    auto put = [&](const std::string& name, const void* at, const std::string& kind,
-                   const std::string& value) {
-        out += prefix + "." + name + "@" + std::to_string(static_cast<const char*>(at) - base) +
-               ":" + kind + "=" + value + "\n";
-    };
-    auto number = [&](const std::string& name, const void* at, std::size_t size) {
-        std::uint64_t value = 0;
-        std::memcpy(&value, at, size);
-        put(name, at, "u" + std::to_string(size), std::to_string(value));
-    };
-    auto text = [&](const std::string& name, char* const* at) {
-        put(name, at, "s", *at ? Escaped(*at, std::strlen(*at)) : "(null)");
-    };
-    out += prefix + ".sizeof=" + std::to_string(sizeof(R)) + "\n";
-    fields::ForEachRecordField<R>([&](auto block, const auto& f) {
-        using B = typename decltype(block)::Type;
-        using F = std::decay_t<decltype(f)>;
-        const B& b = fields::Access(record, block);
-        const std::string name = (*block.name ? std::string(block.name) + "." : "") + f.name;
-        if constexpr (std::is_same_v<F, fields::String<B>>) {
-            number(name + "StringNumber", &(b.*f.number), 1);
-            text(name, &(b.*f.text));
-        } else if constexpr (std::is_same_v<F, fields::Text<B>>) {
-            text(name, &(b.*f.text));
-        } else if constexpr (kelvo::test::IsBytes<F>::value) {
-            put(name, &(b.*f.member), "x" + std::to_string(sizeof(b.*f.member)),
-                Hex(b.*f.member, sizeof(b.*f.member)));
-        } else if constexpr (std::is_same_v<F, fields::Owned<TypeOemStrings, char>>) {
-            const auto size = reinterpret_cast<const char*>(&b.StringsSize) - base;
-            put(name, &b.Strings, "a" + std::to_string(size),
-                b.Strings && b.StringsSize > 0 ? Escaped(b.Strings, b.StringsSize) : "");
-        } else if constexpr (std::is_pointer_v<std::decay_t<decltype(b.*f.member)>>) {
-            if (pointers) put(name, &(b.*f.member), "p", b.*f.member ? "set" : "null");
-        } else {  // a number, described or kept
-            number(name, &(b.*f.member), sizeof(b.*f.member));
-        }
-    });
-}
-
-// Calls visit(name, record) for each record that the C++ interface's getters return.
-template <class Visit>
-void ForEachGetter(const SMBiosInfo& info, Visit&& visit) {
-    visit("bios", info.GetTypeBios());
-    visit("system", info.GetTypeSysInfo());
-    visit("baseboard", info.GetTypeBaseboard());
-    visit("enclosure", info.GetTypeSystemEnclosure());
-    visit("processor", info.GetTypeProcessor());
-    visit("slot", info.GetSystemSlot());
-    visit("oem_strings", info.GetTypeOemStrings());
-    visit("memory_array", info.GetTypePhysicalMemory());
-    visit("memory_device", info.GetTypeMemoryDevice());
-}
 
 // A structure type's length at 3.0 (for 2 and 3: with no contained handles or elements), from
 // the descriptions; 0 for a type that no record describes.
@@ -180,27 +103,16 @@ void DescribeWithinLength(std::string& out, const std::string& prefix, const Tab
         if (fields::Layout<R>::type != s.type) return;
         R record;
         pimpl::DecodeWithinLength({table, s.start, s.type, s.length, s.handle}, record);
-        Describe(out, prefix, record, false);
+        kelvo::test::DescribeRecord(out, prefix, record, false);
     });
 }
 
 std::string Expected(const Bytes& raw) {
-    std::string out;
+    BufferReader reader(raw);
+    std::string out = kelvo::test::Describe(SMBiosInfo(&reader));
     auto line = [&](const std::string& key, const std::string& value) {
         out += key + "=" + value + "\n";
     };
-    BufferReader reader(raw);
-    const SMBiosInfo info(&reader);
-    const auto& error = info.GetError();
-    line("error.failed", std::to_string(static_cast<bool>(error)));
-    line("error.category", std::to_string(static_cast<int>(error.Category())));
-    line("error.code", std::to_string(error.Code()));
-    line("error.message", Escaped(error.Message(), std::strlen(error.Message())));
-    line("error.component", error.Component());
-    line("version", std::to_string(static_cast<int>(info.GetSMBiosVersion())));
-    ForEachGetter(info, [&](const char* name, const auto& record) {
-        Describe(out, "last." + std::string(name), record, true);
-    });
     if (raw.size() < 8 || raw[1] < 2) {
         line("table", ksmbios_status_text(KSMBIOS_NOT_A_TABLE));
         return out;

@@ -1,95 +1,40 @@
 #include "support/Describe.h"
 
-#include <smbios/RecordFields.h>
-
-#include <cstdint>
-#include <sstream>
-#include <type_traits>
-#include <vector>
+#include <cstdio>
 
 namespace kelvo::test {
 
-namespace {
+std::string Escaped(const char* text, std::size_t size) {
+    std::string out;
+    for (std::size_t i = 0; i < size; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "\\x%02X", c);
+        out += c >= 0x20 && c < 0x7F && c != '\\' ? std::string(1, text[i]) : hex;
+    }
+    return out;
+}
 
-using namespace kelvo::shared::smbios;
+std::string Hex(const std::uint8_t* bytes, std::size_t size) {
+    std::string out;
+    for (std::size_t i = 0; i < size; ++i)
+        out += {"0123456789ABCDEF"[bytes[i] >> 4], "0123456789ABCDEF"[bytes[i] & 15]};
+    return out;
+}
 
-struct Writer {
-    std::ostringstream& out;
-    int* nulls;
-
-    void Text(const char* text) const {
-        if (text == nullptr) {
-            out << " (null)";
-            if (nulls != nullptr) ++*nulls;
-        } else {
-            out << " \"" << text << '"';
-        }
-    }
-    void Bytes(const std::uint8_t* bytes, std::size_t count) const {
-        for (std::size_t i = 0; i < count; ++i) out << ' ' << unsigned{bytes[i]};
-    }
-
-    template <class B, class T>
-    void operator()(const B& b, const fields::Number<B, T>& f) const {
-        out << ' ' << std::uint64_t{b.*f.member};
-    }
-    template <class B>
-    void operator()(const B& b, const fields::String<B>& f) const {
-        out << ' ' << unsigned{b.*f.number};
-        Text(b.*f.text);
-    }
-    template <class B, std::size_t N>
-    void operator()(const B& b, const fields::Bytes<B, N>& f) const {
-        Bytes(b.*f.member, N);
-    }
-    template <class B>
-    void operator()(const B& b, const fields::Text<B>& f) const {
-        Text(b.*f.text);
-    }
-    // Where the handles lie differs between copies; that there are some does not.
-    template <class B, class T>
-    void operator()(const B& b, const fields::Kept<B, T>& f) const {
-        if constexpr (std::is_pointer_v<T>) {
-            out << ' ' << (b.*f.member != nullptr);
-        } else {
-            out << ' ' << b.*f.member;
-        }
-    }
-    void operator()(const TypeSystemEnclosure::SMBios_2_3& b,
-                    const fields::Owned<TypeSystemEnclosure::SMBios_2_3, std::uint8_t>&) const {
-        out << ' ' << (b.ContainedElements != nullptr);
-        if (b.ContainedElements != nullptr) {
-            Bytes(b.ContainedElements,
-                  std::size_t{b.ContainedElementCount} * b.ContainedElementRecordLength);
-        }
-    }
-    void operator()(const TypeOemStrings& b, const fields::Owned<TypeOemStrings, char>&) const {
-        std::vector<char*> copies(b.Count + 1u, nullptr);
-        const std::uint64_t count = b.GetOemStrings(copies.data());
-        out << ' ' << count;
-        if (count > b.Count) return;  // refused: nothing written
-        for (std::uint64_t i = 0; i < count; ++i) {
-            Text(copies[i]);
-            delete[] copies[i];
-        }
-    }
-};
-
-}  // namespace
-
-std::string Describe(const SMBiosInfo& info, int* nullStrings) {
-    std::ostringstream out;
-    const Writer write{out, nullStrings};
-    out << "version: " << static_cast<int>(info.GetSMBiosVersion());
-    out << "\nerror: " << static_cast<int>(info.GetError().Category());
-    write.Text(info.GetError().Message());
-    fields::ForEachRecord([&](auto* type) {
-        using R = std::remove_const_t<std::remove_pointer_t<decltype(type)>>;
-        out << '\n' << fields::Layout<R>::name << ':';
-        fields::ForEachRecordField<R>(
-            [&](auto block, const auto& f) { write(fields::Access(RecordOf<R>(info), block), f); });
+std::string Describe(const shared::smbios::SMBiosInfo& info) {
+    const auto& error = info.GetError();
+    std::string out = "error.failed=" + std::to_string(static_cast<bool>(error)) +
+                      "\nerror.category=" + std::to_string(static_cast<int>(error.Category())) +
+                      "\nerror.code=" + std::to_string(error.Code()) +
+                      "\nerror.message=" + Escaped(error.Message(), std::strlen(error.Message())) +
+                      "\nerror.component=" + error.Component() +
+                      "\nversion=" + std::to_string(static_cast<int>(info.GetSMBiosVersion())) +
+                      "\n";
+    ForEachGetter(info, [&](const char* name, const auto& record) {
+        DescribeRecord(out, "last." + std::string(name), record, true);
     });
-    return out.str();
+    return out;
 }
 
 }  // namespace kelvo::test

@@ -28,8 +28,6 @@ public:
 
     StructureBuilder& Byte(std::uint8_t value) { return Put(Next(), value, 1); }
     StructureBuilder& Word(std::uint16_t value) { return Put(Next(), value, 2); }
-    StructureBuilder& Dword(std::uint32_t value) { return Put(Next(), value, 4); }
-    StructureBuilder& Qword(std::uint64_t value) { return Put(Next(), value, 8); }
     StructureBuilder& Bytes(std::initializer_list<std::uint8_t> values) {
         return BytesAt(Next(), values);
     }
