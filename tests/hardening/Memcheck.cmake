@@ -4,8 +4,8 @@
 # CTest itself; the GoogleTest cases that CTest lists one by one are run as one process per
 # executable, since under valgrind each process start costs seconds. Each test keeps its
 # environment, working directory and pass/fail expressions. Left out: tests labelled "timing"
-# (meaningless and slow under valgrind) or "no-memcheck" (a minute under valgrind, and run under
-# AddressSanitizer anyway) and commands from outside the build tree (nm, cmake).
+# (meaningless and slow under valgrind) or "no-memcheck" (minutes under valgrind, and run under
+# AddressSanitizer anyway, or a harness whose subject is a child process) and commands from outside the build tree (nm, cmake).
 cmake_minimum_required(VERSION 3.20)
 
 if(NOT BUILD_DIR)

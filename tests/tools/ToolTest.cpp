@@ -251,6 +251,8 @@ std::size_t CompareWithDmidecode(const ToolTest& test, const std::string& path,
     EXPECT_EQ(theirs.status, 0) << path << theirs.err;
     EXPECT_EQ(ours.status, 0) << path << ours.err;
     const auto expected = ParseListing(theirs.out);
+    // A value that no name lists shows here with its number after dmidecode's mark.
+    const std::regex number(" \\(0x[0-9A-F]+\\)");
     std::size_t fields = 0;
     for (const auto& [handle, structure] : ParseListing(ours.out)) {
         const auto found = expected.find(handle);
@@ -264,8 +266,6 @@ std::size_t CompareWithDmidecode(const ToolTest& test, const std::string& path,
             const auto& [value, items] = structure.fields.at(label);
             const std::string key = std::to_string(structure.type) + "/" + label;
             if (their == found->second.fields.end() || skipped.count(key + "/" + value)) continue;
-            // A value that no name lists shows here with its number after dmidecode's mark.
-            const std::regex number(" \\(0x[0-9A-F]+\\)");
             std::string shown = std::regex_replace(value, number, "");
             std::vector<std::string> shownItems;
             for (const std::string& item : items)
