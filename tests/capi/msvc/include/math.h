@@ -5,46 +5,21 @@
 #ifdef __cplusplus
 extern "C" {
 #endif
-long double __cdecl tgammal(long double);
-long double __cdecl tanl(long double);
-long double __cdecl tanhl(long double);
-long double __cdecl sqrtl(long double);
-long double __cdecl sinl(long double);
-long double __cdecl sinhl(long double);
-long double __cdecl nearbyintl(long double);
-long double __cdecl logl(long double);
-long double __cdecl logbl(long double);
-long double __cdecl log2l(long double);
-long double __cdecl log1pl(long double);
-long double __cdecl log10l(long double);
-long double __cdecl lgammal(long double);
-long double __cdecl floorl(long double);
-long double __cdecl fabsl(long double);
-long double __cdecl expm1l(long double);
-long double __cdecl expl(long double);
-long double __cdecl exp2l(long double);
-long double __cdecl erfl(long double);
-long double __cdecl erfcl(long double);
-long double __cdecl cosl(long double);
-long double __cdecl coshl(long double);
-long double __cdecl ceill(long double);
-long double __cdecl cbrtl(long double);
-long double __cdecl atanl(long double);
-long double __cdecl atanhl(long double);
-long double __cdecl asinl(long double);
-long double __cdecl asinhl(long double);
-long double __cdecl acosl(long double);
-long double __cdecl acoshl(long double);
-long double __cdecl powl(long double, long double);
-long double __cdecl nextafterl(long double, long double);
-long double __cdecl remainderl(long double, long double);
-long double __cdecl hypotl(long double, long double);
-long double __cdecl fmodl(long double, long double);
-long double __cdecl fminl(long double, long double);
-long double __cdecl fmaxl(long double, long double);
-long double __cdecl fdiml(long double, long double);
-long double __cdecl atan2l(long double, long double);
-long double __cdecl nexttowardl(long double, long double);
+#define KELVO_UNARY(name) long double __cdecl name(long double);
+#define KELVO_BINARY(name) long double __cdecl name(long double, long double);
+// clang-format off
+KELVO_UNARY(tgammal) KELVO_UNARY(tanl) KELVO_UNARY(tanhl) KELVO_UNARY(sqrtl) KELVO_UNARY(sinl)
+KELVO_UNARY(sinhl) KELVO_UNARY(nearbyintl) KELVO_UNARY(logl) KELVO_UNARY(logbl) KELVO_UNARY(log2l)
+KELVO_UNARY(log1pl) KELVO_UNARY(log10l) KELVO_UNARY(lgammal) KELVO_UNARY(floorl) KELVO_UNARY(fabsl)
+KELVO_UNARY(expm1l) KELVO_UNARY(expl) KELVO_UNARY(exp2l) KELVO_UNARY(erfl) KELVO_UNARY(erfcl)
+KELVO_UNARY(cosl) KELVO_UNARY(coshl) KELVO_UNARY(ceill) KELVO_UNARY(cbrtl) KELVO_UNARY(atanl)
+KELVO_UNARY(atanhl) KELVO_UNARY(asinl) KELVO_UNARY(asinhl) KELVO_UNARY(acosl) KELVO_UNARY(acoshl)
+KELVO_BINARY(powl) KELVO_BINARY(nextafterl) KELVO_BINARY(remainderl) KELVO_BINARY(hypotl)
+KELVO_BINARY(fmodl) KELVO_BINARY(fminl) KELVO_BINARY(fmaxl) KELVO_BINARY(fdiml)
+KELVO_BINARY(atan2l) KELVO_BINARY(nexttowardl)
+// clang-format on
+#undef KELVO_UNARY
+#undef KELVO_BINARY
 long double __cdecl scalbnl(long double, int);
 long double __cdecl scalblnl(long double, long);
 long double __cdecl ldexpl(long double, int);
