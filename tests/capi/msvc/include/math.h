@@ -5,6 +5,15 @@
 #ifdef __cplusplus
 extern "C" {
 #endif
+long double __cdecl scalbnl(long double, int);
+long double __cdecl scalblnl(long double, long);
+long double __cdecl ldexpl(long double, int);
+long double __cdecl frexpl(long double, int*);
+long double __cdecl modfl(long double, long double*);
+long double __cdecl remquol(long double, long double, int*);
+int __cdecl ilogbl(long double);
+float __cdecl nexttowardf(float, long double);
+float __cdecl erfcf(float);
 #define KELVO_UNARY(name) long double __cdecl name(long double);
 #define KELVO_BINARY(name) long double __cdecl name(long double, long double);
 // clang-format off
@@ -20,15 +29,6 @@ KELVO_BINARY(atan2l) KELVO_BINARY(nexttowardl)
 // clang-format on
 #undef KELVO_UNARY
 #undef KELVO_BINARY
-long double __cdecl scalbnl(long double, int);
-long double __cdecl scalblnl(long double, long);
-long double __cdecl ldexpl(long double, int);
-long double __cdecl frexpl(long double, int*);
-long double __cdecl modfl(long double, long double*);
-long double __cdecl remquol(long double, long double, int*);
-int __cdecl ilogbl(long double);
-float __cdecl nexttowardf(float, long double);
-float __cdecl erfcf(float);
 #ifdef __cplusplus
 }
 #endif
