@@ -5,7 +5,8 @@
 # executable, since under valgrind each process start costs seconds. Each test keeps its
 # environment, working directory and pass/fail expressions. Left out: tests labelled "timing"
 # (meaningless and slow under valgrind) or "no-memcheck" (minutes under valgrind, and run under
-# AddressSanitizer anyway, or a harness whose subject is a child process) and commands from outside the build tree (nm, cmake).
+# AddressSanitizer anyway, or a harness whose subject is a child process) and commands from
+# outside the build tree (nm, cmake).
 cmake_minimum_required(VERSION 3.20)
 
 if(NOT BUILD_DIR)
