@@ -3,10 +3,9 @@
 # Any memcheck error or definite leak fails the run (--error-exitcode). The test list comes from
 # CTest itself; the GoogleTest cases that CTest lists one by one are run as one process per
 # executable, since under valgrind each process start costs seconds. Each test keeps its
-# environment, working directory and pass/fail expressions. Left out: tests labelled "timing"
-# (meaningless and slow under valgrind) or "no-memcheck" (minutes under valgrind, and run under
-# AddressSanitizer anyway, or a harness whose subject is a child process) and commands from
-# outside the build tree (nm, cmake).
+# environment, working directory and pass/fail expressions. Left out: tests labelled
+# "no-memcheck" (minutes under valgrind, and run under AddressSanitizer anyway, or a harness
+# whose subject is a child process) and commands from outside the build tree (nm, cmake).
 cmake_minimum_required(VERSION 3.20)
 
 if(NOT BUILD_DIR)
@@ -98,7 +97,7 @@ foreach(i RANGE ${last})
             else()
                 string(JSON value GET "${test}" properties ${p} value)
             endif()
-            if(property STREQUAL "LABELS" AND ("timing" IN_LIST value OR "no-memcheck" IN_LIST value))
+            if(property STREQUAL "LABELS" AND ("no-memcheck" IN_LIST value))
                 set(skip TRUE)
             endif()
             if(property IN_LIST carried AND NOT (group AND property STREQUAL
