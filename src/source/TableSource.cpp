@@ -7,6 +7,7 @@
 #include <smbios/RecordFields.h>
 
 #include "common/TableView.h"
+#include "decode/WithinLength.h"
 #include "platform/FirmwareTable.h"
 
 namespace kelvo::shared::smbios::source {
@@ -192,38 +193,6 @@ bool ReadFolder(const std::string& folder, std::vector<std::uint8_t>& raw, Fault
     return true;
 }
 
-// The end of a field that a record's description places at a fixed offset, or 0 for one that
-// code places or fills.
-template <class B, class T>
-std::uint64_t FieldEnd(const fields::Number<B, T>& f) {
-    return f.offset + sizeof(T);
-}
-template <class B>
-std::uint64_t FieldEnd(const fields::String<B>& f) {
-    return f.offset == 0 ? 0 : f.offset + 1u;
-}
-template <class B, std::size_t N>
-std::uint64_t FieldEnd(const fields::Bytes<B, N>& f) {
-    return f.offset + N;
-}
-template <class F>
-std::uint64_t FieldEnd(const F&) {
-    return 0;
-}
-
-// The longest a structure of `Record`'s type is at `version` by its fixed fields.
-template <class Record>
-std::uint64_t FixedLength(std::uint16_t version) {
-    std::uint64_t length = 4;
-    fields::ForEachBlock<Record>([&](auto block) {
-        using Block = std::remove_reference_t<decltype(fields::Access(Record{}, block))>;
-        fields::ForEachField<std::remove_const_t<Block>>([&](const auto& f) {
-            if (f.since <= version) length = std::max(length, FieldEnd(f));
-        });
-    });
-    return length;
-}
-
 // Whether the structure at `at` is no longer than its type's layout at `version`. Types that the
 // library does not decode fit every version. The variable parts count as the structure gives them:
 // the baseboard's contained handles, the enclosure's contained elements and its SKU number.
@@ -231,27 +200,27 @@ bool Fits(const TableView& table, std::uint64_t at, std::uint16_t version) {
     const std::uint8_t length = table.U8(at + 1);
     switch (table.U8(at)) {
         case 0:
-            return length <= FixedLength<TypeBios>(version);
+            return length <= pimpl::FixedLength<TypeBios>(version);
         case 1:
-            return length <= FixedLength<TypeSysInfo>(version);
+            return length <= pimpl::FixedLength<TypeSysInfo>(version);
         case 2:
-            return length <= FixedLength<TypeBaseboard>(version) + 2u * table.U8(at + 0x0E);
+            return length <= pimpl::FixedLength<TypeBaseboard>(version) + 2u * table.U8(at + 0x0E);
         case 3: {
             const std::uint64_t elements =
                 version >= 0x0203 ? std::uint64_t{table.U8(at + 0x13)} * table.U8(at + 0x14) : 0;
-            return length <= FixedLength<TypeSystemEnclosure>(version) + elements +
+            return length <= pimpl::FixedLength<TypeSystemEnclosure>(version) + elements +
                                  (version >= 0x0207 ? 1 : 0);
         }
         case 4:
-            return length <= FixedLength<TypeProcessor>(version);
+            return length <= pimpl::FixedLength<TypeProcessor>(version);
         case 9:
-            return length <= FixedLength<SystemSlot>(version);
+            return length <= pimpl::FixedLength<SystemSlot>(version);
         case 11:
-            return length <= FixedLength<TypeOemStrings>(version);
+            return length <= pimpl::FixedLength<TypeOemStrings>(version);
         case 16:
-            return length <= FixedLength<TypePhysicalMemory>(version);
+            return length <= pimpl::FixedLength<TypePhysicalMemory>(version);
         case 17:
-            return length <= FixedLength<TypeMemoryDevice>(version);
+            return length <= pimpl::FixedLength<TypeMemoryDevice>(version);
         default:
             return true;
     }

@@ -14,7 +14,6 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -35,30 +34,16 @@ using kelvo::test::Hex;
 using kelvo::test::TableBuilder;
 using Bytes = std::vector<std::uint8_t>;
 
-// A structure type's length at 3.0 (for 2 and 3: with no contained handles or elements), from
-// the descriptions; 0 for a type that no record describes.
+// A structure type's length at 3.0 (for 2 and 3: with no contained handles or elements, for 3 the
+// SKU number after them); 0 for a type that no record describes.
 unsigned FullLength(std::uint8_t type) {
-    static const std::map<std::uint8_t, unsigned> lengths = [] {
-        std::map<std::uint8_t, unsigned> all;
-        fields::ForEachRecord([&](auto* record) {
-            using R = std::remove_const_t<std::remove_pointer_t<decltype(record)>>;
-            unsigned& full = all[fields::Layout<R>::type] = 4;
-            auto field = [&](unsigned offset, unsigned since, unsigned width) {
-                if (offset != 0 && since <= 0x0300) full = std::max(full, offset + width);
-            };
-            fields::ForEachRecordField<R>([&](auto block, const auto& f) {
-                using B = typename decltype(block)::Type;
-                using F = std::decay_t<decltype(f)>;
-                if constexpr (kelvo::test::IsNumber<F>::value || kelvo::test::IsBytes<F>::value)
-                    field(f.offset, f.since, sizeof(std::declval<const B&>().*f.member));
-                if constexpr (std::is_same_v<F, fields::String<B>>) field(f.offset, f.since, 1);
-            });
-        });
-        all[3] = std::max(all[3], 0x16u);  // the SKU number, after no elements
-        return all;
-    }();
-    const auto found = lengths.find(type);
-    return found != lengths.end() ? found->second : 0;
+    unsigned full = 0;
+    fields::ForEachRecord([&](auto* record) {
+        using R = std::remove_const_t<std::remove_pointer_t<decltype(record)>>;
+        if (fields::Layout<R>::type == type)
+            full = static_cast<unsigned>(pimpl::FixedLength<R>(0x0300)) + (type == 3 ? 1 : 0);
+    });
+    return full;
 }
 
 // Adds a sample of each of the nine types (support/Samples.h), cut to cut(its 3.0 length) bytes
