@@ -172,54 +172,7 @@ TYPED_TEST(RecordsTest, CopiesCarryWhatTheDescriptionSays) {
     }
 }
 
-const std::uint8_t* BytesOf(const std::uint16_t* handles) {
-    return reinterpret_cast<const std::uint8_t*>(handles);
-}
-
 // What no description says: the fields that code fills.
-
-// No UUID value is special: all 00h (not present) and all FFh (not settable) are written out,
-// the first three groups byte-reversed.
-TEST(SpecialFieldsTest, UuidTextIsTheBytesInUuidOrder) {
-    const std::pair<std::uint8_t, const char*> cases[] = {
-        {0x00, "00000000-0000-0000-0000-000000000000"},
-        {0xFF, "FFFFFFFF-FFFF-FFFF-FFFF-FFFFFFFFFFFF"},
-        {0x01, "33221100-5544-7766-8899-AABBCCDDEEFF"}};
-    for (const auto& [fill, text] : cases) {
-        TableBuilder table(2, 1);
-        auto& info = table.Add(1);
-        for (unsigned i = 0; i < 16; ++i) info.ByteAt(0x08 + i, fill == 1 ? i * 0x11 : fill);
-        EXPECT_STREQ(ParsedTable(table.End()).info.GetTypeSysInfo().V2_1.UUIDString, text);
-    }
-}
-
-// By version, the last baseboard's handles are offset 0Fh inside the reader's bytes whatever the
-// count, and null once that lies outside the table; copies point to the same place. Within the
-// Length, they are pointed at only when all that the count announces fit.
-TEST(SpecialFieldsTest, BaseboardHandlesPointIntoTheTableAtOffset0Fh) {
-    for (const auto& [count, fits] : {std::pair{2, true}, {3, false}, {0, true}}) {
-        TableBuilder table(3, 0);
-        table.Add(2).ByteAt(0x0E, 1).BytesAt(0x0F, {9, 0});
-        const std::size_t offset = table.Raw().size() + 0x0F;
-        auto& last = table.Add(2).ByteAt(0x0E, static_cast<std::uint8_t>(count));
-        last.BytesAt(0x0F, {5, 0, 6, 0});
-        ParsedTable parsed(table.End());
-        const TypeBaseboard& board = parsed.info.GetTypeBaseboard();
-        const TypeBaseboard copy(board);
-        TypeBaseboard assigned;
-        assigned = board;
-        for (const TypeBaseboard* record : {&board, &copy, &std::as_const(assigned)}) {
-            EXPECT_EQ(BytesOf(record->ContainedObjectHandles), parsed.reader.GetData() + offset);
-        }
-        const std::vector<std::uint8_t> alone = last.Bytes();
-        EXPECT_EQ(WithinLength<TypeBaseboard>(alone).ContainedObjectHandles != nullptr, fits)
-            << count;
-    }
-    TableBuilder cut(3, 0);
-    cut.Add(2).ByteAt(0x0E, 0);
-    const ParsedTable parsed(TableBuilder::Truncated(cut.Raw(), 0x0F));
-    EXPECT_EQ(parsed.info.GetTypeBaseboard().ContainedObjectHandles, nullptr);
-}
 
 // The SKU number follows the contained elements at 15h + n * m. By version the elements are
 // stepped over; within the Length they are kept, and copies keep them in memory of their own.

@@ -3,7 +3,6 @@
 // Built once with the logger never set up and once at debug (KELVO_LOGGER_DEBUG), since the
 // logger is set up once per process; leaks are found by LeakSanitizer or valgrind at exit.
 #include <smbios/Logger.h>
-#include <smbios/RecordFields.h>
 #include <smbios/SMBiosInfo.h>
 
 #include <gtest/gtest.h>
@@ -11,8 +10,6 @@
 #include <ostream>
 #include <set>
 #include <string>
-#include <type_traits>
-#include <utility>
 
 #include "render/RecordText.h"
 #include "support/AllocationSeam.h"
@@ -24,7 +21,6 @@
 namespace {
 
 namespace allocations = kelvo::test::allocations;
-using kelvo::shared::error::Error;
 using kelvo::shared::smbios::SMBiosInfo;
 using kelvo::shared::smbios::SMBiosSpecVersion;
 using kelvo::test::CapturingAppender;
@@ -86,31 +82,6 @@ TEST(AllocationFailureTest, EveryAllocationFailureEndsInSuccessOrAnError) {
     EXPECT_GT(absorbed, 0) << "no failure was absorbed into an empty string";
     EXPECT_EQ(messages, std::set<std::string>{"std::bad_alloc"});
     EXPECT_EQ(warnings > 0, KELVO_LOGGER_DEBUG == 1);
-}
-
-// Copies, assignments (also of an object to itself) and destructions release all that they
-// allocate: a leak shows here without a sanitizer.
-TEST(AllocationFailureTest, CopiesAndAssignmentsReleaseWhatTheyAllocate) {
-    const auto live = [](const auto& source) {
-        using T = std::decay_t<decltype(source)>;
-        allocations::Reset();
-        {
-            T copy(source);
-            T assigned(copy);
-            assigned = source;
-            assigned = std::as_const(assigned);
-        }
-        return allocations::Live();
-    };
-    const kelvo::test::BufferReader reader(kelvo::test::tables::EveryType(3, 3));
-    const SMBiosInfo info(&reader);  // also looks the date locale up, once per process
-    EXPECT_EQ(live(info), 0);
-    EXPECT_EQ(live(Error(kelvo::shared::error::ErrorCategory::ThrownValue, 1, "m", "t", "c")), 0);
-    kelvo::shared::smbios::fields::ForEachRecord([&](auto* record) {
-        using R = std::remove_const_t<std::remove_pointer_t<decltype(record)>>;
-        EXPECT_EQ(live(kelvo::test::RecordOf<R>(info)), 0)
-            << kelvo::shared::smbios::fields::Layout<R>::name;
-    });
 }
 
 // Streams never throw for lack of memory, so a stream that throws on its failure stands in for

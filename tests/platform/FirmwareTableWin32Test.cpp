@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -18,16 +17,6 @@ TEST(FirmwareTableWin32Test, SystemTextForKnownAndUnknownCodes) {
     EXPECT_TRUE(EndsWithLineBreak(known)) << known;
     EXPECT_NE(known, "No message available for given error code\r\n");
     EXPECT_EQ(SystemErrorText(0x2000FFFF), "No message available for given error code\r\n");
-}
-
-TEST(FirmwareTableWin32Test, ReadsTheWholeRawTable) {
-    std::vector<std::uint8_t> bytes;
-    std::string error;
-    ASSERT_TRUE(ReadFirmwareTable(bytes, error)) << error;
-    ASSERT_GE(bytes.size(), 8u);
-    const std::uint32_t length = bytes[4] | bytes[5] << 8 | bytes[6] << 16 | bytes[7] << 24;
-    EXPECT_EQ(bytes.size(), 8u + length);
-    EXPECT_GE(bytes[1], 2);
 }
 
 }  // namespace

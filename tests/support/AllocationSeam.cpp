@@ -5,15 +5,13 @@
 
 namespace {
 long made = 0;
-long released = 0;
 long failAt = 0;  // 0: never fail
 }  // namespace
 
 namespace kelvo::test::allocations {
 long Count() { return made; }
-void Reset() { made = 0, released = 0, failAt = 0; }
-long Live() { return made - released; }
-void Arm(long n) { made = 0, released = 0, failAt = n; }
+void Reset() { made = 0, failAt = 0; }
+void Arm(long n) { made = 0, failAt = n; }
 void Disarm() { failAt = 0; }
 }  // namespace kelvo::test::allocations
 
@@ -33,10 +31,7 @@ void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
 void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
     return ::operator new(size, tag);
 }
-void operator delete(void* p) noexcept {
-    released += p != nullptr;
-    std::free(p);
-}
+void operator delete(void* p) noexcept { std::free(p); }
 void operator delete[](void* p) noexcept { ::operator delete(p); }
 void operator delete(void* p, std::size_t) noexcept { ::operator delete(p); }
 void operator delete[](void* p, std::size_t) noexcept { ::operator delete(p); }

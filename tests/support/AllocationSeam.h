@@ -9,9 +9,6 @@ namespace kelvo::test::allocations {
 // Allocations made through operator new since the last Arm or Reset.
 long Count();
 
-// Allocations made minus those released since the last Arm or Reset.
-long Live();
-
 // Restarts the count without any failure.
 void Reset();
 

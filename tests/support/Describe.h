@@ -90,16 +90,11 @@ std::string Describe(const shared::smbios::SMBiosInfo& info);
 // The record of type R that `info` answers.
 template <class R>
 const R& RecordOf(const shared::smbios::SMBiosInfo& info) {
-    using namespace shared::smbios;
-    if constexpr (std::is_same_v<R, TypeBios>) return info.GetTypeBios();
-    if constexpr (std::is_same_v<R, TypeSysInfo>) return info.GetTypeSysInfo();
-    if constexpr (std::is_same_v<R, TypeBaseboard>) return info.GetTypeBaseboard();
-    if constexpr (std::is_same_v<R, TypeSystemEnclosure>) return info.GetTypeSystemEnclosure();
-    if constexpr (std::is_same_v<R, TypeProcessor>) return info.GetTypeProcessor();
-    if constexpr (std::is_same_v<R, SystemSlot>) return info.GetSystemSlot();
-    if constexpr (std::is_same_v<R, TypeOemStrings>) return info.GetTypeOemStrings();
-    if constexpr (std::is_same_v<R, TypePhysicalMemory>) return info.GetTypePhysicalMemory();
-    if constexpr (std::is_same_v<R, TypeMemoryDevice>) return info.GetTypeMemoryDevice();
+    const R* found = nullptr;
+    ForEachGetter(info, [&](const char*, const auto& record) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(record)>, R>) found = &record;
+    });
+    return *found;
 }
 
 }  // namespace kelvo::test
