@@ -179,16 +179,17 @@ INSTANTIATE_TEST_SUITE_P(Tool, GoldenTest, testing::ValuesIn(kGoldens), [](const
     return name;
 });
 
-// Every format and every round trip gives what the raw file gives; dmidecode reads the dumps
-// that the tool writes, with either entry point.
+// Every format and every round trip gives what the raw file gives, and the raw file saved from a
+// dump holds the original bytes; dmidecode reads the dumps that the tool writes, with either
+// entry point.
 TEST_F(ToolTest, FormatsAndRoundTripsGiveTheSameOutput) {
     for (const RawTable& raw : {EveryType(3, 2), EveryType(2, 8)}) {
         WriteTableFiles(raw, dir.string(), "source");
-        const Outcome expected = Tool("--file " + At("source.rsmb") + " --save-raw " +
+        const Outcome expected = Tool("--file " + At("source.bin") + " --save-raw " +
                                       At("copy.rsmb") + " --save-dump-bin " + At("copy.bin"));
         ASSERT_EQ(expected.status, 0) << expected.err;
         EXPECT_EQ(ReadBytes(At("copy.rsmb")), raw);
-        for (const char* file : {"source.bin", "source-sysfs", "copy.rsmb", "copy.bin"}) {
+        for (const char* file : {"source.rsmb", "source-sysfs", "copy.rsmb", "copy.bin"}) {
             const Outcome run = Tool("--file " + At(file));
             EXPECT_EQ(run.status, 0) << file << ": " << run.err;
             EXPECT_EQ(run.out, expected.out) << file;
