@@ -34,8 +34,12 @@ run_windows() {
     build build/windows -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake"
     export WINEPREFIX="$root/build/windows/wineprefix" WINEDEBUG=-all
     # One persistent wineserver for the whole run: a warm start costs a tenth of a cold one.
-    # Its output goes to a file so that no pipe is held open after the tests end.
-    /usr/lib/wine/wineserver -p >"$root/build/windows/wineserver.log" 2>&1 || true
+    # Its output goes to a file so that no pipe is held open after the tests end. The server
+    # changes into the prefix as it starts, so on a fresh clone the folder must exist first: else
+    # it fails, and wineboot's own server, which exits a few seconds after its last client, races
+    # the next test's start ("recvmsg: Connection reset by peer").
+    mkdir -p "$WINEPREFIX"
+    /usr/lib/wine/wineserver -p >"$root/build/windows/wineserver.log" 2>&1
     # Boot the prefix now, so that Wine's background services are started here with their
     # output in a file, not by a test whose pipe they would then keep open.
     /usr/lib/wine/wine64 wineboot >"$root/build/windows/wineboot.log" 2>&1
