@@ -63,35 +63,4 @@ private:
     std::uint64_t size_ = 0;
 };
 
-// Reads a structure's formatted fields in order, advancing by each field's width.
-class FieldCursor {
-public:
-    FieldCursor(const TableView& table, std::uint64_t offset) : table_(table), offset_(offset) {}
-
-    std::uint8_t Byte() { return table_.U8(Advance(1)); }
-    std::uint16_t Word() { return table_.U16(Advance(2)); }
-    std::uint32_t Dword() { return table_.U32(Advance(4)); }
-    std::uint64_t Qword() { return table_.U64(Advance(8)); }
-
-    void Bytes(std::uint8_t* out, std::size_t count) {
-        for (std::size_t i = 0; i < count; ++i) out[i] = Byte();
-    }
-
-    void Skip(std::uint64_t count) { Advance(count); }
-
-    std::uint64_t Offset() const { return offset_; }
-    const std::uint8_t* Address() const { return table_.Address(offset_); }
-
-private:
-    std::uint64_t Advance(std::uint64_t width) {
-        const std::uint64_t at = offset_;
-        // Saturate rather than wrap: a cursor driven past the end keeps reading zeros.
-        offset_ = width > UINT64_MAX - offset_ ? UINT64_MAX : offset_ + width;
-        return at;
-    }
-
-    TableView table_;
-    std::uint64_t offset_;
-};
-
 }  // namespace kelvo::shared::smbios::pimpl
