@@ -237,11 +237,16 @@ std::map<std::string, Listed> ParseListing(const std::string& text) {
     return structures;
 }
 
+// dmidecode 3.4 writes a slot's width into its Type ("x16 PCI Express 3", "8-bit ISA") where this
+// tool shows it as its own field, Data Bus Width ("16x or x16", "8 bit"): dmidecode's prefix.
+std::string DmidecodeWidth(const std::string& width) {
+    if (width == "Other" || width == "Unknown") return "";
+    if (width.find(" or ") != std::string::npos) return width.substr(width.find(" or ") + 4) + " ";
+    return std::regex_replace(width, std::regex(" bit$"), "-bit") + " ";
+}
+
 // Runs both tools on the table file `path` and compares, for every structure of the nine types,
 // the fields that both show; returns how many.
-// dmidecode 3.4 writes a slot's width into its Type ("x16 PCI Express 3") where this tool shows
-// it as its own field, Data Bus Width: the Type is compared with the end of dmidecode's, the
-// width not at all. A value that no name lists shows here with its number after dmidecode's mark.
 // `skipped` holds "type/label/value" of values that dmidecode words otherwise.
 std::size_t CompareWithDmidecode(const ToolTest& test, const std::string& path,
                                  const std::set<std::string>& skipped = {},
@@ -271,9 +276,11 @@ std::size_t CompareWithDmidecode(const ToolTest& test, const std::string& path,
             std::vector<std::string> shownItems;
             for (const std::string& item : items)
                 shownItems.push_back(std::regex_replace(item, number, ""));
-            std::string theirValue = their->second.first;
             if (structure.type == 9 && label == "Type")
-                theirValue.erase(0, theirValue.size() - std::min(theirValue.size(), shown.size()));
+                shown = DmidecodeWidth(std::regex_replace(
+                            structure.fields.at("Data Bus Width").first, number, "")) +
+                        shown;
+            const std::string& theirValue = their->second.first;
             // With `newer`, names that dmidecode 3.4 does not know yet are collected there.
             if (newer && theirValue == "<OUT OF SPEC>" && shown != theirValue) {
                 newer->insert("handle " + handle + ": " + key + "/" + value);
@@ -409,6 +416,8 @@ const BadFile kBadFiles[] = {
     {"TruncatedEntryPoint3", "example.bin", 0x10, 0, 0, "bad", "truncated _SM3_ entry point"},
     {"TruncatedEntryPoint21", "v28.bin", 4, 0, 0, "bad", "truncated _SM_ entry point"},
     {"EntryPointChecksum", "example.bin", kAll, 0, 0x0C01, "bad", "checksum is wrong"},
+    // An anchor whose first byte differs is no entry point: the bytes are tried as a bare table.
+    {"DamagedAnchor", "example.bin", 0x18, 0, 0x0001, "bad", "no bare structure table"},
     // An SMBIOS 3 entry point's length is a maximum, but the bytes must end the table.
     {"CutTable3", "example.bin", 0x40, 0, 0, "bad", "the table is cut short: 32 bytes present"},
     // A 2.1 entry point's length is exact.
