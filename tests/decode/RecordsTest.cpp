@@ -74,7 +74,7 @@ using Records =
 template <class R>
 class RecordsTest : public ::testing::Test {
 protected:
-    ScopedTimeZone utc{"UTC0"};
+    void SetUp() override { SetTimeZone("UTC0"); }
 };
 TYPED_TEST_SUITE(RecordsTest, Records);
 

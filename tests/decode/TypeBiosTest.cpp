@@ -52,7 +52,7 @@ TEST(TypeBiosTest, ConvertsTheReleaseDateOrStopsTheWalk) {
         // on the runtime (under Wine, on the process's earlier TZ settings).
         if (std::string(c.zone).find(',') != std::string::npos) continue;
 #endif
-        ScopedTimeZone zone(c.zone);
+        SetTimeZone(c.zone);
         TableBuilder table(2, 4);
         AddBios(table, "First", "01/02/2003");
         AddBios(table, "Second", c.date);
@@ -71,7 +71,7 @@ TEST(TypeBiosTest, ConvertsTheReleaseDateOrStopsTheWalk) {
 // at an empty place.
 TEST(TypeBiosTest, MissingLocaleStopsTheWalkOnlyWhenADateIsFormatted) {
     if (std::getenv("KELVO_EXPECT_NO_LOCALE") == nullptr) GTEST_SKIP() << "en_US is available";
-    ScopedTimeZone zone(kUtc);
+    SetTimeZone(kUtc);
     TableBuilder table(2, 4), early(2, 4);
     AddBios(table, "Vendor", "03/15/2019");
     AddBios(early, "Vendor", "12/31/99");  // rejected before the locale is needed
