@@ -173,17 +173,18 @@ TEST_P(GoldenTest, Output) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Tool, GoldenTest, testing::ValuesIn(kGoldens), [](const auto& info) {
-    std::string name = info.param.golden;
-    std::replace_if(
-        name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
-    return name;
+    return std::regex_replace(info.param.golden, std::regex("[^A-Za-z0-9]"), "_");
 });
 
 // Every format and every round trip gives what the raw file gives, and the raw file saved from a
 // dump holds the original bytes; dmidecode reads the dumps that the tool writes, with either
-// entry point.
+// entry point. The third table is 16 MiB long, most of it one structure's string, so that its
+// length takes all four bytes of the raw header.
 TEST_F(ToolTest, FormatsAndRoundTripsGiveTheSameOutput) {
-    for (const RawTable& raw : {EveryType(3, 2), EveryType(2, 8)}) {
+    kelvo::test::TableBuilder large(3, 2);
+    large.Add(0x80, 0x7F00).Byte(1).String(std::string(16 << 20, 'A'));
+    kelvo::test::tables::AddEveryType(large, 0x10);
+    for (const RawTable& raw : {EveryType(3, 2), EveryType(2, 8), large.End().Raw()}) {
         WriteTableFiles(raw, dir.string(), "source");
         const Outcome expected = Tool("--file " + At("source.bin") + " --save-raw " +
                                       At("copy.rsmb") + " --save-dump-bin " + At("copy.bin"));
@@ -537,7 +538,7 @@ struct SingleRun {
 // latin1: a text that is not UTF-8. nodate: a BIOS structure without a release date (as Wine
 // makes it), after a system structure. handles: a baseboard whose handles the table cuts. Bare
 // tables: sku, a 2.0 BIOS structure before an enclosure whose SKU number needs 2.7; bios, a BIOS
-// structure that needs 2.4.
+// structure that needs 2.4; memory, a baseboard with a contained handle and a 2.8 memory device.
 void WriteSmallTables(const fs::path& d) {
     kelvo::test::TableBuilder latin1(3, 0), nodate(2, 4), handles(3, 0);
     latin1.Add(1).Bytes({1, 0, 0, 0}).String("Caf\xE9");
@@ -547,14 +548,16 @@ void WriteSmallTables(const fs::path& d) {
     Put(d / "latin1.rsmb", latin1.End().Raw());
     Put(d / "nodate.rsmb", nodate.End().Raw());
     Put(d / "handles.rsmb", handles.Raw());
-    kelvo::test::TableBuilder sku(3, 0);
+    kelvo::test::TableBuilder sku(3, 0), bios(3, 0), memory(3, 0);
     sku.Add(0).ByteAt(0x11, 0);
     sku.Add(3).ByteAt(0x05, 3).ByteAt(0x13, 0).ByteAt(0x14, 3).ByteAt(0x15, 1).String("SKU");
     const auto bare = [](const RawTable& raw) { return RawTable(raw.begin() + 8, raw.end()); };
     Put(d / "sku.dmi", bare(sku.End().Raw()));
-    kelvo::test::TableBuilder bios(3, 0);
     bios.Add(0).ByteAt(0x17, 0);
     Put(d / "bios.dmi", bare(bios.End().Raw()));
+    memory.Add(2).ByteAt(0x0E, 1).Word(0x0042);
+    memory.Add(17).ByteAt(0x27, 0);
+    Put(d / "memory.dmi", bare(memory.End().Raw()));
 }
 
 const SingleRun kRuns[] = {
@@ -571,6 +574,7 @@ const SingleRun kRuns[] = {
     {"handles.rsmb", "--records", 0, "ContainedObjectHandles: 0x0042 0x0000\n", ""},
     {"sku.dmi", "", 0, "SMBIOS 2.7 present (version inferred", ""},
     {"bios.dmi", "", 0, "SMBIOS 2.4 present (version inferred", ""},
+    {"memory.dmi", "", 0, "SMBIOS 2.8 present (version inferred", ""},
     {"example.rsmb", "--records --log debug", 0, nullptr, "DEBUG ["},
     {"example.rsmb", "--records --log debug", 0, nullptr, "kelvo-shared-smbios"},
     {"example.rsmb", "--records --log debug", 0, nullptr,
@@ -626,9 +630,7 @@ TEST_F(ToolTest, LiveRead) {
     for (const char* arguments : {"", "--records"}) {
         const Outcome run = Tool(arguments);
         EXPECT_EQ(run.status, 1);
-        EXPECT_NE(run.err.find("Failed to read any byte from Bios NV memory with a call to "
-                               "Win32::GetSystemFirmwareTable"),
-                  std::string::npos)
+        EXPECT_NE(run.err.find("with a call to Win32::GetSystemFirmwareTable"), std::string::npos)
             << run.err;
         EXPECT_EQ(run.out.find("SMBiosVersion: none\n"), *arguments ? 0u : std::string::npos);
     }
