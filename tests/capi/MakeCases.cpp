@@ -150,14 +150,14 @@ std::vector<std::pair<std::string, Bytes>> BuiltTables() {
     }
     tables.emplace_back("vmware-2.31", kelvo::test::tables::EveryType(2, 31, 2));  // rejected
     // A release date that does not convert stops the C++ interface at the BIOS structure; the
-    // system's texts reach the log records' conversion: a Latin-1 byte, then valid UTF-8 at the
-    // edges of its lengths: U+0080 and U+07FF (2 bytes), U+0800 (3), U+10000 (4).
+    // system's texts reach the log records' conversion: a Latin-1 byte, then valid UTF-8 of each
+    // length, at its edges and inside: U+0080, U+07FF, U+0800, U+20AC, U+10000, U+10ABCD.
     TableBuilder wine(2, 4);
     wine.Add(1, 1)
         .ByteAt(0x04, 1)
         .ByteAt(0x05, 2)
         .String("Wine\xE9")
-        .String("Wine\xC2\x80\xDF\xBF\xE0\xA0\x80\xF0\x90\x80\x80");
+        .String("Wine\xC2\x80\xDF\xBF\xE0\xA0\x80\xE2\x82\xAC\xF0\x90\x80\x80\xF4\x8A\xAF\x8D");
     wine.Add(0, 0).ByteAt(0x04, 1).ByteAt(0x05, 2).ByteAt(0x12, 0).String("Wine").String("1.0");
     kelvo::test::tables::AddEveryType(wine, 0x10);
     tables.emplace_back("no-release-date-2.4", wine.End().Raw());

@@ -221,7 +221,9 @@ static void KSMBIOS_CALL on_log(int32_t severity, const char* function, uint32_t
     }
     /* Valid UTF-8 passes as it is; a Latin-1 byte becomes U+FFFD. */
     count->converted +=
-        strstr(message, "Wine\xC2\x80\xDF\xBF\xE0\xA0\x80\xF0\x90\x80\x80") != NULL &&
+        strstr(message,
+               "Wine\xC2\x80\xDF\xBF\xE0\xA0\x80\xE2\x82\xAC\xF0\x90\x80\x80\xF4\x8A\xAF\x8D") !=
+            NULL &&
         strstr(message, "Wine\xEF\xBF\xBD") != NULL;
 }
 
