@@ -27,7 +27,8 @@ constexpr int kSeverity = KELVO_LOG_SEVERITY;
 #if defined(_WIN32)
 constexpr const wchar_t* kLibrary = L"kelvo-shared-smbios.dll";
 #else
-constexpr const wchar_t* kLibrary = L"libkelvo-shared-smbios.so";
+// The loaded file, which a host names by its soname.
+constexpr const wchar_t* kLibrary = L"libkelvo-shared-smbios.so." KELVO_LOG_SOVERSION;
 #endif
 
 kelvo::test::CapturingAppender& Host() {

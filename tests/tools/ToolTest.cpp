@@ -581,7 +581,7 @@ const SingleRun kRuns[] = {
      "] kelvo::shared::smbios::pimpl::SystemFirmware::GenerateSMBIOSData: SMBIOS TypeBios parsed "
      "as: "},
     {nullptr, "--help", 0, "--save-dump-bin", ""},
-    {nullptr, "--version", 0, nullptr, ""},
+    {nullptr, "--version", 0, "kelvo-smbios " KELVO_PROJECT_VERSION "\n", ""},
     {nullptr, "--no-such-option", 2, "", nullptr},
     {nullptr, "--log loud", 2, "", nullptr},
     {nullptr, "--type nonsense", 2, "", nullptr},

@@ -186,7 +186,8 @@ int main(int argc, char** argv) {
                    "Log to stderr up to LEVEL: none, error, warning, debug or verbose")
         ->type_name("LEVEL")
         ->transform(CLI::CheckedTransformer(levels, CLI::ignore_case).description(""));
-    app.set_version_flag("--version", "kelvo-smbios " KELVO_SMBIOS_VERSION);
+    bool showVersion = false;
+    app.add_flag("--version", showVersion, "Print the version and exit");
     app.footer(
         "Without --file the running machine's table is read.\n"
         "Exit status: 0 shown, 1 no table on this machine (with --records: the library reported "
@@ -196,6 +197,10 @@ int main(int argc, char** argv) {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         return app.exit(error) == 0 ? kDecoded : kUsageError;
+    }
+    if (showVersion) {
+        std::puts("kelvo-smbios " KELVO_SMBIOS_VERSION);
+        return kDecoded;
     }
     std::set<int> types;
     int version = 0;
