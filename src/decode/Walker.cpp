@@ -53,17 +53,6 @@ void DecodeStructure(const ParseState& state, DecodedStructure& structure) {
     }
 }
 
-std::string_view LookupString(const TableView& table, std::uint64_t fieldStart, std::uint8_t length,
-                              std::uint8_t number) {
-    if (number == 0) return {};
-    std::uint64_t p = fieldStart - kHeaderSize + length;
-    for (std::uint8_t i = 1; i < number; ++i) {
-        if (table.U8(p) == 0) return {};  // the set's final NUL: fewer strings than `number`
-        p += table.Text(p).size() + 1;
-    }
-    return table.Text(p);
-}
-
 std::string_view StructureReader::String(std::uint8_t number) const {
     return LookupString(table, start + kHeaderSize, length, number);
 }

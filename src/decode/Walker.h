@@ -48,7 +48,15 @@ void DecodeStructure(const ParseState& state, DecodedStructure& structure);
 
 // The text of string `number` of the structure whose formatted fields start at `fieldStart`:
 // empty for number 0 or a number past the last string, cut at the end of the table.
-std::string_view LookupString(const TableView& table, std::uint64_t fieldStart, std::uint8_t length,
-                              std::uint8_t number);
+inline std::string_view LookupString(const TableView& table, std::uint64_t fieldStart,
+                                     std::uint8_t length, std::uint8_t number) {
+    if (number == 0) return {};
+    std::uint64_t p = fieldStart - 4 + length;
+    for (std::uint8_t i = 1; i < number; ++i) {
+        if (table.U8(p) == 0) return {};  // the set's final NUL: fewer strings than `number`
+        p += table.Text(p).size() + 1;
+    }
+    return table.Text(p);
+}
 
 }  // namespace kelvo::shared::smbios::pimpl

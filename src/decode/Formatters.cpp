@@ -1,0 +1,360 @@
+// The fields that their kind alone cannot show: each formatter is named by the schema's rows
+// (schema/Formatters.def) and reads only through its FieldContext.
+#include <cstdio>
+#include <initializer_list>
+#include <utility>
+
+#include "decode/FieldContext.h"
+
+namespace kelvo::shared::smbios::detail {
+
+namespace {
+
+constexpr const char* kOutOfSpec = "<OUT OF SPEC>";
+
+// A size in `code` units (bytes, or kB with `shift` 1), in the largest unit that shows it
+// exactly with at most two consecutive units folded together.
+std::string MemorySize(std::uint64_t code, int shift) {
+    static const char* const units[] = {"bytes", "kB", "MB", "GB", "TB", "PB", "EB", "ZB"};
+    std::uint64_t split[7];
+    for (int i = 0; i < 7; ++i) split[i] = (code >> (10 * i)) & 0x3FF;
+    int i = 6;
+    while (i > 0 && split[i] == 0) --i;
+    std::uint64_t capacity = split[i];
+    if (i > 0 && split[i - 1] != 0) {
+        --i;
+        capacity = split[i] + (split[i + 1] << 10);
+    }
+    return std::to_string(capacity) + " " + units[i + shift];
+}
+
+bool InRanges(std::uint64_t value, std::initializer_list<std::pair<int, int>> ranges) {
+    for (const auto& [low, high] : ranges) {
+        if (value >= static_cast<std::uint64_t>(low) && value <= static_cast<std::uint64_t>(high)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The processor families whose ID is an x86 CPUID signature, Intel's and AMD's.
+bool IntelFamily(std::uint64_t family) {
+    return InRanges(family, {{0x0B, 0x15},
+                             {0x28, 0x2F},
+                             {0xA1, 0xB3},
+                             {0xB5, 0xB5},
+                             {0xB9, 0xC7},
+                             {0xCD, 0xCF},
+                             {0xD2, 0xDB},
+                             {0xDD, 0xE0}});
+}
+bool AmdFamily(std::uint64_t family) {
+    return InRanges(family, {{0x18, 0x1D},
+                             {0x1F, 0x1F},
+                             {0x38, 0x3F},
+                             {0x46, 0x4F},
+                             {0x66, 0x6B},
+                             {0x83, 0x8F},
+                             {0xB6, 0xB7},
+                             {0xE4, 0xEF}});
+}
+std::uint64_t ProcessorFamily(const FieldContext& c) {
+    return c.Resolved("processor.processor_family");
+}
+
+std::string Speed(std::uint64_t speed, std::uint64_t extended) {
+    if (speed == 0xFFFF) return extended ? Printf("%llu MT/s", extended) : "Unknown";
+    return speed ? Printf("%llu MT/s", speed) : "Unknown";
+}
+
+std::string PciAddress(std::uint64_t segment, std::uint64_t bus, std::uint64_t function) {
+    return Printf("%04llx:%02llx:%02llx.%llx", segment, bus, function >> 3, function & 0x7u);
+}
+
+}  // namespace
+
+namespace formatters {
+
+void BiosAddress(FieldContext& c) { c.Add(Printf("0x%04llX0", c.Value()), c.Value()); }
+
+void BiosRuntimeSize(FieldContext& c) {
+    const std::uint64_t runtime = (0x10000u - c.Value()) << 4;
+    c.Add(runtime & 0x3FF ? Printf("%llu bytes", runtime) : Printf("%llu kB", runtime >> 10));
+}
+
+// 64 kB units up to FEh; FFh hands over to the extended size (MB or GB), 16 MB without one.
+void BiosRomSize(FieldContext& c) {
+    const std::uint64_t rom = c.Value();
+    if (rom != 0xFF) {
+        c.Add(MemorySize((rom + 1) << 6, 1), rom);
+        return;
+    }
+    const std::uint64_t extended = c.HasPart() ? c.PartValue() : 16;
+    const char* units[] = {"MB", "GB", kOutOfSpec, kOutOfSpec};
+    c.Add(Printf("%llu ", extended & 0x3FFu) + units[extended >> 14 & 3], extended);
+}
+
+// Bit 3 says that no other bit means anything; the extension bytes follow when present.
+void BiosCharacteristics(FieldContext& c) {
+    const schema::FieldDef& row = c.Row();
+    const std::uint64_t characteristics = c.Value();
+    std::vector<std::string> items;
+    if (characteristics & (1u << 3)) {
+        items.emplace_back(ksmbios_name(row.names, 3));
+    } else {
+        items = BitNames(row, characteristics);
+    }
+    for (unsigned part = 0; part < 2; ++part) {
+        if (!c.HasPart(part)) continue;
+        for (std::string& name : BitNames(c.Part(part), c.PartValue(part))) {
+            items.push_back(std::move(name));
+        }
+    }
+    Field& field = c.Add(items.empty() ? row.none : "", characteristics);
+    field.items = std::move(items);
+}
+
+// Major and minor release, FFh in either for none.
+void Release(FieldContext& c) {
+    const std::uint64_t major = c.Value();
+    const std::uint64_t minor = c.PartValue();
+    if (major != 0xFF && minor != 0xFF) c.Add(Printf("%llu.%llu", major, minor));
+}
+
+// All FFh: not present; all 0: not settable. From 2.6 on the first three fields are
+// little-endian.
+void Uuid(FieldContext& c) {
+    bool zeros = true;
+    bool ones = true;
+    std::uint8_t b[16];
+    for (unsigned i = 0; i < 16; ++i) {
+        b[i] = static_cast<std::uint8_t>(c.Read(i, 1));
+        zeros = zeros && b[i] == 0x00;
+        ones = ones && b[i] == 0xFF;
+    }
+    if (ones) {
+        c.Add("Not Present");
+        return;
+    }
+    if (zeros) {
+        c.Add("Not Settable");
+        return;
+    }
+    static const unsigned swapped[] = {3, 2, 1, 0, 5, 4, 7, 6};
+    std::string text;
+    for (unsigned i = 0; i < 16; ++i) {
+        const unsigned from = c.Version() >= 0x0206 && i < 8 ? swapped[i] : i;
+        text += Printf("%02llx", b[from]);
+        if (i == 3 || i == 5 || i == 7 || i == 9) text += '-';
+    }
+    c.Add(text);
+}
+
+// Each element: a structure type (bit 7) or a board type, and its minimum and maximum count.
+void ContainedElements(FieldContext& c) {
+    const std::uint64_t count = c.Count();
+    const std::uint64_t size = c.Stride();
+    std::vector<std::string> elements;
+    for (std::uint64_t i = 0; i < count && size >= 3; ++i) {
+        const std::uint64_t at = i * size;
+        const std::uint64_t element = c.Read(at, 1);
+        const std::string kind =
+            NameOf(element & 0x80 ? KSMBIOS_NAMES_STRUCTURE_TYPE : KSMBIOS_NAMES_BOARD_TYPE,
+                   element & 0x7Fu);
+        const std::uint64_t low = c.Read(at + 1, 1);
+        const std::uint64_t high = c.Read(at + 2, 1);
+        elements.push_back(
+            kind + (low == high ? Printf(" (%llu)", low) : Printf(" (%llu-%llu)", low, high)));
+    }
+    c.Add(std::to_string(count), count).items = std::move(elements);
+}
+
+void ProcessorId(FieldContext& c) {
+    std::string id;
+    for (unsigned i = 0; i < 8; ++i) id += Printf(i ? " %02llX" : "%02llX", c.Read(i, 1));
+    c.Add(id, c.Value());
+}
+
+void ProcessorSignature(FieldContext& c) {
+    const std::uint64_t family = ProcessorFamily(c);
+    const std::uint64_t eax = c.Value();
+    if (IntelFamily(family)) {
+        c.Add(Printf("Type %llu, Family %llu, Model %llu, Stepping %llu", (eax >> 12) & 0x3,
+                     ((eax >> 20) & 0xFF) + ((eax >> 8) & 0x0F),
+                     ((eax >> 12) & 0xF0) + ((eax >> 4) & 0x0F), eax & 0xF));
+    } else if (AmdFamily(family)) {
+        const std::uint64_t base = (eax >> 8) & 0xF;
+        c.Add(Printf("Family %llu, Model %llu, Stepping %llu",
+                     base + (base == 0xF ? (eax >> 20) & 0xFF : 0),
+                     ((eax >> 4) & 0xF) | (base == 0xF ? (eax >> 12) & 0xF0 : 0), eax & 0xF));
+    }
+}
+
+void ProcessorIdFlags(FieldContext& c) {
+    const std::uint64_t family = ProcessorFamily(c);
+    if (!IntelFamily(family) && !AmdFamily(family)) return;
+    const std::uint64_t edx = c.Value();
+    std::vector<std::string> items;
+    if ((edx & 0xBFEFFBFF) != 0) items = BitNames(c.Row(), edx);
+    Field& field = c.Add(items.empty() ? c.Row().none : "", edx);
+    field.items = std::move(items);
+}
+
+// Bit 7: the voltage in tenths of a volt; otherwise bits 2:0 name the voltages supported.
+void ProcessorVoltage(FieldContext& c) {
+    const std::uint64_t code = c.Value();
+    if (code & 0x80) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%.1f V", static_cast<double>(code & 0x7F) / 10.0);
+        c.Add(text, code);
+        return;
+    }
+    if ((code & 0x07) == 0) {
+        c.Add("Unknown", code);
+        return;
+    }
+    static const char* const levels[] = {"5.0 V", "3.3 V", "2.9 V"};
+    std::string text;
+    for (unsigned i = 0; i < 3; ++i) {
+        if (code & (1u << i)) text += (text.empty() ? "" : " ") + std::string(levels[i]);
+    }
+    c.Add(text, code);
+}
+
+void ProcessorStatus(FieldContext& c) {
+    const std::uint64_t status = c.Value();
+    c.Add(status & 0x40 ? "Populated, " + NameOf(c.Row().names, status & 0x07u) : "Unpopulated",
+          status);
+}
+
+// FFFFh: no cache of that level; from 2.3 on, that the handle is not provided.
+void CacheHandle(FieldContext& c) {
+    const std::uint64_t handle = c.Value();
+    if (handle != 0xFFFF) {
+        c.Add(Hex4(handle), handle);
+    } else if (c.Version() >= 0x0203) {
+        c.Add("Not Provided", handle);
+    } else {
+        const std::string label = c.Row().label;
+        c.Add("No " + label.substr(0, label.find(' ')) + " Cache", handle);
+    }
+}
+
+// A plain number for MCA, EISA, PCI, AGP, PCI-X and PCI Express slots; adapter and socket for
+// PC Card slots; nothing for the others.
+void SlotId(FieldContext& c) {
+    const std::uint64_t type = c.Resolved("system_slot.slot_type");
+    if (InRanges(type, {{0x04, 0x06}, {0x0E, 0x13}, {0x1F, 0x23}, {0xA5, 0xB6}, {0xB8, 0xC4}})) {
+        c.Add(std::to_string(c.Read(0, 1)), c.Value());
+    } else if (type == 0x07) {
+        c.Add(Printf("Adapter %llu, Socket %llu", c.Read(0, 1), c.Read(1, 1)), c.Value());
+    }
+}
+
+// Bit 0 of the first byte: the characteristics are unknown.
+void SlotCharacteristics(FieldContext& c) {
+    const std::uint64_t first = c.Value();
+    const std::uint64_t second = c.HasPart() ? c.PartValue() : 0;
+    std::vector<std::string> items = BitNames(c.Row(), first);
+    for (std::string& name : BitNames(c.Part(), second)) items.push_back(std::move(name));
+    if (first & 1u) items.clear();
+    Field& field =
+        c.Add(items.empty() ? (first & 1u ? "Unknown" : c.Row().none) : "", first | second << 8);
+    field.items = std::move(items);
+}
+
+// Segment, bus, device and function; all FFh for none.
+void BusAddress(FieldContext& c) {
+    const std::uint64_t segment = c.Value();
+    const std::uint64_t bus = c.PartValue(0);
+    const std::uint64_t function = c.PartValue(1);
+    if (segment == 0xFFFF && bus == 0xFF && function == 0xFF) return;
+    c.Add(PciAddress(segment, bus, function));
+}
+
+// Each peer: its bus address and its width, a field of its own.
+void PeerDevices(FieldContext& c) {
+    const std::uint64_t peers = c.Count();
+    for (std::uint64_t i = 0; i < peers; ++i) {
+        const std::uint64_t at = i * c.Stride();
+        Field& field = c.Add(PciAddress(c.Read(at, 2), c.Read(at + 2, 1), c.Read(at + 3, 1)) +
+                             Printf(" (Width %llu)", c.Read(at + 4, 1)));
+        field.label += " " + std::to_string(i + 1);
+    }
+}
+
+// Strings 1 to the count, each a field of its own.
+void OemStrings(FieldContext& c) {
+    const std::uint64_t count = c.Value();
+    for (std::uint64_t i = 1; i <= count; ++i) {
+        c.Add(c.String(i), i).label += " " + std::to_string(i);
+    }
+}
+
+void MaximumCapacity(FieldContext& c) {
+    const std::uint64_t capacity = c.Value();
+    if (capacity != 0x80000000u) {
+        c.Add(MemorySize(capacity, 1), capacity);
+    } else if (!c.HasPart()) {
+        c.Add("Unknown", capacity);
+    } else {
+        c.Add(MemorySize(c.PartValue(), 0), c.PartValue());
+    }
+}
+
+void MemoryDeviceSize(FieldContext& c) {
+    const std::uint64_t size = c.Value();
+    if (c.HasPart() && size == 0x7FFF) {
+        const std::uint64_t extended = c.PartValue() & 0x7FFFFFFFu;
+        if (extended & 0x3FFu) {
+            c.Add(Printf("%llu MB", extended), extended);
+        } else if (extended & 0xFFC00u) {
+            c.Add(Printf("%llu GB", extended >> 10), extended);
+        } else {
+            c.Add(Printf("%llu TB", extended >> 20), extended);
+        }
+        return;
+    }
+    if (size == 0) {
+        c.Add("No Module Installed", size);
+    } else if (size == 0xFFFF) {
+        c.Add("Unknown", size);
+    } else {
+        c.Add(MemorySize(size & 0x8000u ? size & 0x7FFFu : (size & 0x7FFFu) << 10, 1), size);
+    }
+}
+
+void MemorySpeed(FieldContext& c) {
+    c.Add(Speed(c.Value(), c.HasPart() ? c.PartValue() : 0), c.Value());
+}
+
+// The names of the bits set, on one line.
+void MemoryTypeDetail(FieldContext& c) {
+    const std::uint64_t detail = c.Value();
+    std::string details;
+    for (const std::string& name : BitNames(c.Row(), detail)) {
+        details += (details.empty() ? "" : " ") + name;
+    }
+    c.Add((detail & 0xFFFE) == 0 ? c.Row().none : details, detail);
+}
+
+void Rank(FieldContext& c) {
+    const std::uint64_t rank = c.Value() & 0x0F;
+    c.Add(rank ? std::to_string(rank) : "Unknown", c.Value());
+}
+
+void Millivolts(FieldContext& c) {
+    const std::uint64_t millivolts = c.Value();
+    if (millivolts == 0) {
+        c.Add("Unknown", millivolts);
+        return;
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, millivolts % 100 ? "%g V" : "%.1f V",
+                  static_cast<double>(millivolts) / 1000.0);
+    c.Add(text, millivolts);
+}
+
+}  // namespace formatters
+
+}  // namespace kelvo::shared::smbios::detail

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "schema/types/Common.h"
+
+namespace kelvo::shared::smbios::schema {
+
+// Type 9, System Slots.
+// clang-format off
+inline constexpr FieldDef kSystemSlotFields[] = {
+    Row("system_slot.slot_designation", "Designation", 0x04, 1, V2_0, Kind::String).Shown(0x0C)
+        .Record("SlotDesignation"),
+    Row("system_slot.slot_type", "Type", 0x05, 1, V2_0, Kind::Enum).Shown(0x0C)
+        .Names(KSMBIOS_NAMES_SLOT_TYPE).Record("SlotType"),
+    Row("system_slot.slot_data_bus_width", "Data Bus Width", 0x06, 1, V2_0, Kind::Enum)
+        .Shown(0x0C).Names(KSMBIOS_NAMES_SLOT_WIDTH).Record("SlotDataBusWidth"),
+    Row("system_slot.current_usage", "Current Usage", 0x07, 1, V2_0, Kind::Enum).Shown(0x0C)
+        .Names(KSMBIOS_NAMES_SLOT_USAGE).Record("CurrentUsage"),
+    Row("system_slot.slot_length", "Length", 0x08, 1, V2_0, Kind::Enum).Shown(0x0C)
+        .Names(KSMBIOS_NAMES_SLOT_LENGTH).Record("SlotLength"),
+    // What the ID means depends on the slot's type.
+    Row("system_slot.slot_id", "ID", 0x09, 2, V2_0, Kind::Text).Shown(0x0C).As(Format::SlotId)
+        .Record("SlotID"),
+    Row("system_slot.slot_characteristics_1", "Characteristics", 0x0B, 1, V2_0, Kind::Flags)
+        .Shown(0x0C).Names(KSMBIOS_NAMES_SLOT_CHARACTERISTICS1_BITS).Named(1, 7, "None")
+        .As(Format::SlotCharacteristics).Record("SlotCharacteristics1"),
+    Row("system_slot.slot_characteristics_2", "", 0x0C, 1, V2_1, Kind::Part)
+        .Names(KSMBIOS_NAMES_SLOT_CHARACTERISTICS2_BITS).Named(0, 7, "None")
+        .Record("SlotCharacteristics2"),
+    Row("system_slot.segment_group_number", "Bus Address", 0x0D, 2, V2_6, Kind::Text)
+        .Shown(0x11).As(Format::BusAddress).Record("SegmentGroupNumber"),
+    Row("system_slot.bus_number", "", 0x0F, 1, V2_6, Kind::Part).Record("BusNumber"),
+    Row("system_slot.device_function_number", "", 0x10, 1, V2_6, Kind::Part)
+        .Record("DeviceFunctionNumber"),
+    Row("system_slot.data_bus_width", "Data Bus Width (Base)", 0x11, 1, V3_2, Kind::Decimal)
+        .Shown(0x13),
+    Row("system_slot.peer_grouping_count", "Peer Devices", 0x12, 1, V3_2, Kind::Decimal)
+        .Shown(0x13),
+    Row("system_slot.peer_groups", "Peer Device", 0x13, 5, V3_2, Kind::Text).Shown(0x13)
+        .As(Format::PeerDevices).Elements("system_slot.peer_grouping_count", 5),
+};
+// clang-format on
+
+inline constexpr TypeDef kSystemSlot =
+    Type(9, "system_slot", "System Slot Information", "System Slots", "slot", kSystemSlotFields);
+
+}  // namespace kelvo::shared::smbios::schema
