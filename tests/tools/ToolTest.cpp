@@ -582,12 +582,14 @@ const SingleRun kRuns[] = {
      "as: "},
     {nullptr, "--help", 0, "--save-dump-bin", ""},
     {nullptr, "--version", 0, "kelvo-smbios " KELVO_PROJECT_VERSION "\n", ""},
-    {nullptr, "--no-such-option", 2, "", nullptr},
-    {nullptr, "--log loud", 2, "", nullptr},
-    {nullptr, "--type nonsense", 2, "", nullptr},
-    {nullptr, "--string nonsense", 2, "", nullptr},
-    {nullptr, "--smbios-version 1.0", 2, "", nullptr},
-    {nullptr, "-s bios-vendor -t 0", 2, "", nullptr},
+    // Usage errors: nothing shown, and the way to the usage.
+    {nullptr, "--no-such-option", 2, "", "Run with --help for more information."},
+    {nullptr, "--log loud", 2, "", "Run with --help for more information."},
+    {nullptr, "--type nonsense", 2, "", "--type: not a type number or keyword\nRun with --help"},
+    {nullptr, "--string nonsense", 2, "", "unknown keyword \"nonsense\"; valid keywords: "},
+    {nullptr, "--string nonsense", 2, "", "Run with --help for more information."},
+    {nullptr, "--smbios-version 1.0", 2, "", "Run with --help for more information."},
+    {nullptr, "-s bios-vendor -t 0", 2, "", "Run with --help for more information."},
 };
 
 void PrintTo(const SingleRun& run, std::ostream* out) { *out << run.arguments; }
@@ -630,6 +632,13 @@ TEST_F(ToolTest, LiveRead) {
     for (const char* arguments : {"", "--records"}) {
         const Outcome run = Tool(arguments);
         EXPECT_EQ(run.status, 1);
+        // First what happened and what to do, then the library's own account.
+        EXPECT_EQ(run.err.rfind("kelvo-smbios: no SMBIOS table: /sys/firmware/dmi/tables does not "
+                                "exist here (a container, or a VM without one); read a capture "
+                                "with --file PATH\nkelvo-smbios: standard exception",
+                                0),
+                  0u)
+            << run.err;
         EXPECT_NE(run.err.find("with a call to Win32::GetSystemFirmwareTable"), std::string::npos)
             << run.err;
         EXPECT_EQ(run.out.find("SMBiosVersion: none\n"), *arguments ? 0u : std::string::npos);

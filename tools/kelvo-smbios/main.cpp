@@ -15,6 +15,7 @@
 #include <CLI/CLI.hpp>
 
 #include "ConsoleLog.h"
+#include "MachineTable.h"
 #include "Output.h"
 #include "Records.h"
 #include "TableFile.h"
@@ -34,6 +35,20 @@ ConsoleAppender appender;
 
 void PrintError(const std::string& text) {
     std::fprintf(stderr, "kelvo-smbios: %s\n", text.c_str());
+}
+
+// A usage error, and where the usage is described (as CLI11 ends its own).
+int UsageError(const std::string& text) {
+    PrintError(text);
+    std::fputs("Run with --help for more information.\n", stderr);
+    return kUsageError;
+}
+
+// The running machine's table could not be read: why, in a person's words, then the library's
+// account of it.
+void PrintMachineError(const std::string& libraryText) {
+    PrintError(MachineTableHelp(ProbeMachineTable()));
+    PrintError(libraryText);
 }
 
 void Print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
@@ -130,7 +145,13 @@ int ShowRecords(const std::string& file, const RawTable& raw, bool json) {
     }
     Report report = Describe(*info, file.empty() ? nullptr : &raw);
     if (file.empty() && raw.size() >= kRawHeaderSize) DescribeTable(report, raw);
-    if (!report.error.empty()) PrintError(report.error);
+    if (!report.error.empty()) {
+        if (file.empty()) {
+            PrintMachineError(report.error);
+        } else {
+            PrintError(report.error);
+        }
+    }
     Print(json ? JsonReport(report) : TextReport(report));
     return info->GetError() ? kLibraryError : kDecoded;
 }
@@ -204,17 +225,13 @@ int main(int argc, char** argv) {
     }
     std::set<int> types;
     int version = 0;
-    if (!ParseTypes(typeValues, types)) {
-        PrintError("--type: not a type number or keyword");
-        return kUsageError;
-    }
+    if (!ParseTypes(typeValues, types)) return UsageError("--type: not a type number or keyword");
     if (!bareVersion.empty() && !ParseVersion(bareVersion, version)) {
-        PrintError("--smbios-version: expected MAJOR.MINOR, 2.0 or later");
-        return kUsageError;
+        return UsageError("--smbios-version: expected MAJOR.MINOR, 2.0 or later");
     }
     if (!keyword.empty() && kStringKeywords.count(keyword) == 0) {
-        PrintError("--string: unknown keyword \"" + keyword + "\"; valid keywords: " + keywords);
-        return kUsageError;
+        return UsageError("--string: unknown keyword \"" + keyword +
+                          "\"; valid keywords: " + keywords);
     }
 
     if (level != plog::none) kelvoSharedInitializeLogger(level, &appender);
@@ -235,7 +252,7 @@ int main(int argc, char** argv) {
             return kFileError;
         }
     } else if (ksmbios_open_machine(&opened) != KSMBIOS_OK) {
-        PrintError("cannot read this machine's table");
+        PrintMachineError("the library could not open this machine's table");
         return kLibraryError;
     }
     const Handle table(opened, &ksmbios_close);
@@ -258,7 +275,7 @@ int main(int argc, char** argv) {
         ksmbios_error error{};
         error.struct_size = sizeof error;
         ksmbios_get_error(table.get(), &error);
-        PrintError(error.text);
+        PrintMachineError(error.text);
         status = kLibraryError;
     } else {
         TableReport report;
