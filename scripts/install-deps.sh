@@ -6,7 +6,8 @@ packages=(cmake ninja-build g++ googletest libgtest-dev
           g++-mingw-w64-x86-64-posix wine64 locales
           libcli11-dev nlohmann-json3-dev dmidecode
           clang-14 libclang-rt-14-dev valgrind libbenchmark-dev
-          lld-14 llvm-14 libc++-14-dev libwine-dev python3)
+          lld-14 llvm-14 libc++-14-dev libwine-dev python3
+          python3-pip python3-venv python3-setuptools python3-wheel pkg-config)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

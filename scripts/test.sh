@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test: Linux (GCC), Linux with AddressSanitizer and UBSan, Windows
-# (mingw-w64 cross build, run under Wine), then the hardening runs of test-hardening.sh (fuzzing,
-# valgrind, ThreadSanitizer, benchmark build). Pass configuration names to run only those.
+# (mingw-w64 cross build, run under Wine), the packages people install (packages), then the
+# hardening runs of test-hardening.sh (fuzzing, valgrind, ThreadSanitizer, benchmark build). Pass
+# configuration names to run only those.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -9,7 +10,7 @@ root=$PWD
 bash scripts/install-deps.sh
 
 configs=("$@")
-[ "${#configs[@]}" -gt 0 ] || configs=(linux asan windows fuzz valgrind tsan bench-build)
+[ "${#configs[@]}" -gt 0 ] || configs=(linux asan windows packages fuzz valgrind tsan bench-build)
 jobs=$(nproc)
 
 build() {  # build DIR [cmake options...]
@@ -47,6 +48,14 @@ run_windows() {
     ctest --test-dir build/windows --output-on-failure || status=$?
     /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
     return "$status"
+}
+
+# What people install, each installed and used as people do: the Python package (pip).
+run_packages() {
+    local scratch=$root/build/packages-check
+    mkdir -p "$scratch"
+    bash tests/packages/write-table.sh "$scratch/table.rsmb"
+    bash tests/packages/python.sh "$scratch/python" "$scratch/table.rsmb"
 }
 
 for config in "${configs[@]}"; do

@@ -11,8 +11,10 @@ last structure of each of the nine types, as SMBiosInfo's getters return them) a
 it is (info(), structures(): every structure in table order, with the nine types decoded within
 each structure's Length). Texts are bytes, as the table holds them.
 
-The library is found through the KELVO_SMBIOS_LIBRARY environment variable (a file path), then
-beside this package, then on the system's library path.
+The library is the one installed inside this package (pip install ./bindings/python puts it
+there), else the file that the KELVO_SMBIOS_LIBRARY environment variable names (running from the
+source tree), else the one on the system's library path. When it cannot be loaded, the import
+still succeeds and every call raises LibraryError, whose text names the file tried and why.
 """
 
 import ctypes
@@ -20,7 +22,7 @@ import ctypes.util
 import os
 import sys
 
-__all__ = ["Error", "Table", "Structure", "set_log_callback", "RECORD_TYPES"]
+__all__ = ["Error", "LibraryError", "Table", "Structure", "set_log_callback", "RECORD_TYPES"]
 
 # ---- Status codes ---------------------------------------------------------------------------
 
@@ -37,19 +39,40 @@ INTERNAL_ERROR = 8
 LOG_NONE, LOG_FATAL, LOG_ERROR, LOG_WARNING, LOG_INFO, LOG_DEBUG, LOG_VERBOSE = range(7)
 
 
+try:  # written by the package's build: the library's version and file inside the package
+    from ._built import VERSION as __version__, LIBRARY as _BUILT_LIBRARY
+except ImportError:  # the source tree
+    __version__, _BUILT_LIBRARY = None, None
+
+
+class LibraryError(OSError):
+    """The library could not be loaded: the text names the file tried and why."""
+
+
 def _library():
-    names = []
-    if os.environ.get("KELVO_SMBIOS_LIBRARY"):
-        names.append(os.environ["KELVO_SMBIOS_LIBRARY"])
-    file = "kelvo-shared-smbios.dll" if sys.platform == "win32" else "libkelvo-shared-smbios.so"
-    names.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), file))
-    found = ctypes.util.find_library("kelvo-shared-smbios")
-    if found:
-        names.append(found)
-    for name in names:
-        if os.path.exists(name) or name == found:
-            return ctypes.CDLL(name)
-    raise OSError("kelvo-shared-smbios not found; set KELVO_SMBIOS_LIBRARY to its file")
+    """The loaded library, or a LibraryError saying which file was tried and why it failed."""
+    if _BUILT_LIBRARY:
+        name = os.path.join(os.path.dirname(os.path.abspath(__file__)), _BUILT_LIBRARY)
+    else:
+        name = os.environ.get("KELVO_SMBIOS_LIBRARY") or ctypes.util.find_library(
+            "kelvo-shared-smbios")
+    if not name:
+        return LibraryError("kelvo-shared-smbios not found: not installed with this package, "
+                            "KELVO_SMBIOS_LIBRARY not set, none on the system's library path")
+    try:
+        return ctypes.CDLL(name)
+    except OSError as error:
+        return LibraryError("cannot load %s: %s" % (name, error))
+
+
+class _Unloaded:
+    """Stands for a library that did not load: any use raises its LibraryError."""
+
+    def __init__(self, error):
+        self.error = error
+
+    def __getattr__(self, name):
+        raise self.error
 
 
 # ---- Records (the layout of kelvo_smbios.h) -------------------------------------------------
@@ -171,8 +194,10 @@ _Structure = _struct("StructureInfo", [
 _LogCallback = ctypes.CFUNCTYPE(None, i32, text, u32, text, pointer)
 
 _lib = _library()
+if isinstance(_lib, LibraryError):
+    _lib = _Unloaded(_lib)
 _table_p = ctypes.c_void_p
-for _name, _args in {
+for _name, _args in {} if isinstance(_lib, _Unloaded) else {
         "ksmbios_open_machine": [ctypes.POINTER(_table_p)],
         "ksmbios_open_bytes": [ctypes.c_char_p, ctypes.c_size_t, ctypes.POINTER(_table_p)],
         "ksmbios_open_file": [ctypes.c_char_p, ctypes.POINTER(_table_p)],
@@ -186,10 +211,11 @@ for _name, _args in {
         "ksmbios_set_log_callback": [i32, _LogCallback, pointer]}.items():
     getattr(_lib, _name).argtypes = _args
     getattr(_lib, _name).restype = i32
-_lib.ksmbios_close.argtypes = [_table_p]
-_lib.ksmbios_close.restype = None
-_lib.ksmbios_status_text.argtypes = [i32]
-_lib.ksmbios_status_text.restype = ctypes.c_char_p
+if not isinstance(_lib, _Unloaded):
+    _lib.ksmbios_close.argtypes = [_table_p]
+    _lib.ksmbios_close.restype = None
+    _lib.ksmbios_status_text.argtypes = [i32]
+    _lib.ksmbios_status_text.restype = ctypes.c_char_p
 
 
 class Error(Exception):

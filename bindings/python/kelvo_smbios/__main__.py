@@ -59,6 +59,9 @@ def main(argv=None):
     try:
         table = (kelvo_smbios.Table.open_file(args.file) if args.file
                  else kelvo_smbios.Table.open_machine())
+    except kelvo_smbios.LibraryError as error:
+        print("kelvo_smbios: %s" % error, file=sys.stderr)
+        return 3
     except kelvo_smbios.Error as error:
         print("kelvo_smbios: %s: %s" % (args.file or "machine", error), file=sys.stderr)
         return 3
