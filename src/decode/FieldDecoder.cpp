@@ -1,13 +1,12 @@
 // The generic decoder: every structure through its type's schema rows.
 #include "decode/FieldDecoder.h"
 
-#include <smbios/kelvo_smbios_names.h>
-
 #include <algorithm>
 #include <cstdio>
 
 #include "decode/FieldContext.h"
 #include "decode/Walker.h"
+#include "schema/Names.h"
 
 namespace kelvo::shared::smbios::detail {
 
@@ -25,15 +24,17 @@ std::string Printf(const char* format, unsigned long long a, unsigned long long 
 std::string Hex4(std::uint64_t value) { return Printf("0x%04llX", value); }
 
 std::string NameOf(ksmbios_name_list list, std::uint64_t value) {
-    const char* name = ksmbios_name(list, static_cast<std::uint32_t>(value));
-    return name != nullptr ? name : Printf("<OUT OF SPEC> (0x%02llX)", value);
+    const schema::Name* name = schema::FindName(list, static_cast<std::uint32_t>(value));
+    return name != nullptr ? name->text : Printf("<OUT OF SPEC> (0x%02llX)", value);
 }
 
 std::vector<std::string> BitNames(const FieldDef& row, std::uint64_t value) {
     std::vector<std::string> names;
     for (unsigned bit = row.firstBit; bit <= row.lastBit; ++bit) {
         if ((value >> bit & 1u) == 0) continue;
-        if (const char* name = ksmbios_name(row.names, bit)) names.emplace_back(name);
+        if (const schema::Name* name = schema::FindName(row.names, bit)) {
+            names.emplace_back(name->text);
+        }
     }
     return names;
 }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "decode/FieldContext.h"
+#include "schema/Names.h"
 
 namespace kelvo::shared::smbios::detail {
 
@@ -100,7 +101,7 @@ void BiosCharacteristics(FieldContext& c) {
     const std::uint64_t characteristics = c.Value();
     std::vector<std::string> items;
     if (characteristics & (1u << 3)) {
-        items.emplace_back(ksmbios_name(row.names, 3));
+        items.emplace_back(schema::FindName(row.names, 3)->text);
     } else {
         items = BitNames(row, characteristics);
     }

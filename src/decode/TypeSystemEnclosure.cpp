@@ -5,6 +5,7 @@
 
 #include "decode/FieldOperations.h"
 #include "decode/RecordDecoder.h"
+#include "schema/Names.h"
 
 namespace kelvo::shared::smbios {
 
@@ -24,46 +25,8 @@ std::size_t BlockSize(const TypeSystemEnclosure::SMBios_2_3& block) {
            block.ContainedElementRecordLength;
 }
 
-// Names of the chassis types 00h to 24h; any other code is invalid.
-constexpr const char* kChassisTypeNames[] = {
-    "Invalid",                // 00h
-    "Other",                  // 01h
-    "Unknown",                // 02h
-    "Desktop",                // 03h
-    "Low Profile Desktop",    // 04h
-    "Pizza Box",              // 05h
-    "Mini Tower",             // 06h
-    "Tower",                  // 07h
-    "Portable",               // 08h
-    "Laptop",                 // 09h
-    "Notebook",               // 0Ah
-    "Hand Held",              // 0Bh
-    "Docking Station",        // 0Ch
-    "All in One",             // 0Dh
-    "Sub Notebook",           // 0Eh
-    "Space-saving",           // 0Fh
-    "Lunch Box",              // 10h
-    "Main Server Chassis",    // 11h
-    "Expansion Chassis",      // 12h
-    "SubChassis",             // 13h
-    "Bus Expansion Chassis",  // 14h
-    "Peripheral Chassis",     // 15h
-    "RAID Chassis",           // 16h
-    "Rack Mount Chassis",     // 17h
-    "Sealed-case PC",         // 18h
-    "Multi-system chassis",   // 19h
-    "Compact PCI",            // 1Ah
-    "Advanced TCA",           // 1Bh
-    "Blade",                  // 1Ch
-    "Blade Enclosure",        // 1Dh: the SMBIOS chassis type enumeration's name for it
-    "Tablet",                 // 1Eh
-    "Convertible",            // 1Fh
-    "Detachable",             // 20h
-    "IoT Gateway",            // 21h
-    "Embedded PC",            // 22h
-    "Mini PC",                // 23h
-    "Stick PC",               // 24h
-};
+// The name of a chassis type that the standard does not list (00h among them).
+constexpr const char* kInvalidChassisType = "Invalid";
 
 constexpr std::uint8_t kChassisLockBit = 0x80;
 
@@ -98,8 +61,9 @@ KELVO_DESCRIBED_MEMBERS(TypeSystemEnclosure, TypeSystemEnclosure,
 
 const char* TypeSystemEnclosure::GetEnclosureName() {
     const std::uint8_t code = ChassisType & static_cast<std::uint8_t>(~kChassisLockBit);
-    constexpr std::size_t kKnown = sizeof(kChassisTypeNames) / sizeof(kChassisTypeNames[0]);
-    return code < kKnown ? kChassisTypeNames[code] : kChassisTypeNames[0];
+    const schema::Name* name = schema::FindName(KSMBIOS_NAMES_CHASSIS_TYPE, code);
+    if (name == nullptr) return kInvalidChassisType;
+    return name->record != nullptr ? name->record : name->text;
 }
 
 namespace pimpl {

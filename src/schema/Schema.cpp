@@ -9,6 +9,13 @@ namespace kelvo::shared::smbios::schema {
 
 namespace {
 
+// How many names lists there are: their identifiers run from 1 to this.
+constexpr ksmbios_name_list kNamesLists = 0
+#define KELVO_NAMES(id, list) +1
+#include "schema/NameLists.def"
+#undef KELVO_NAMES
+    ;
+
 constexpr bool Same(const char* a, const char* b) {
     if (a == nullptr || b == nullptr) return a == b;
     while (*a != '\0' && *a == *b) ++a, ++b;
@@ -66,6 +73,7 @@ constexpr bool Consistent(const TypeDef& type) {
             return false;
         }
         if ((f.kind == Kind::Enum || f.kind == Kind::Flags) && f.names == 0) return false;
+        if (f.names < 0 || f.names > kNamesLists) return false;
         if (f.view) {
             bool inside = false;
             for (std::size_t j = 0; j < i; ++j) {
