@@ -186,7 +186,7 @@ ksmbios_status ksmbios_get_accepted_version(const ksmbios_table* table, int32_t*
 ksmbios_status ksmbios_get_records(const ksmbios_table* table, ksmbios_records* out) {
     if (table == nullptr || out == nullptr) return KSMBIOS_INVALID_ARGUMENT;
     if (!Fits(out)) return KSMBIOS_STRUCT_TOO_SMALL;
-    // The C records mirror the C++ ones member for member (checked by the layout tests).
+    // The C records mirror the C++ ones member for member (RecordMirror.cpp).
     const SMBiosInfo& info = Info(table);
     ksmbios_records value{};
     value.bios = reinterpret_cast<const ksmbios_bios*>(&info.GetTypeBios());
