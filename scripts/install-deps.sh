@@ -7,7 +7,8 @@ packages=(cmake ninja-build g++ googletest libgtest-dev
           libcli11-dev nlohmann-json3-dev dmidecode
           clang-14 libclang-rt-14-dev valgrind libbenchmark-dev
           lld-14 llvm-14 libc++-14-dev libwine-dev python3
-          python3-pip python3-venv python3-setuptools python3-wheel pkg-config)
+          python3-pip python3-venv python3-setuptools python3-wheel pkg-config
+          dpkg-dev man-db)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

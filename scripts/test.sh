@@ -50,11 +50,16 @@ run_windows() {
     return "$status"
 }
 
-# What people install, each installed and used as people do: the Python package (pip).
+# What people install, each installed and used as people do: the Debian packages of an optimized
+# build, and the Python package (pip).
 run_packages() {
     local scratch=$root/build/packages-check
+    cmake -S . -B build/packages -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+        -DKELVO_SMBIOS_BUILD_TESTS=OFF >/dev/null
+    cmake --build build/packages -j "$jobs"
     mkdir -p "$scratch"
     bash tests/packages/write-table.sh "$scratch/table.rsmb"
+    bash tests/packages/debs.sh build/packages "$scratch/debs" "$scratch/table.rsmb"
     bash tests/packages/python.sh "$scratch/python" "$scratch/table.rsmb"
 }
 
