@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -19,9 +20,11 @@
 #include <utility>
 #include <vector>
 
+#include <smbios/kelvo_smbios.h>
 #include <nlohmann/json.hpp>
 
 #include "TableFiles.h"
+#include "support/StandardStructures.h"
 #include "support/Tables.h"
 
 #if defined(_WIN32)
@@ -123,10 +126,26 @@ void ExpectGolden(const std::string& actual, const std::string& name) {
     EXPECT_EQ(actual, ReadText(golden)) << "differs from " << golden;
 }
 
-// A real table from the shared collection; empty when the collection is not there.
+// The real tables that the repository holds: the names that tests/tables/MANIFEST.tsv lists.
+std::vector<std::string> RepositoryTables() {
+    std::istringstream lines(ReadText(fs::path(KELVO_REPOSITORY_TABLES_DIR) / "MANIFEST.tsv"));
+    std::vector<std::string> names;
+    std::string line;
+    std::getline(lines, line);  // the column names
+    while (std::getline(lines, line)) names.push_back(line.substr(0, line.find('\t')));
+    return names;
+}
+bool InRepository(const std::string& name) {
+    const std::vector<std::string> names = RepositoryTables();
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// A real table: the repository's copy, else the extra collection's; empty when neither has it.
 std::string RealTable(const std::string& name) {
-    const fs::path path = fs::path(KELVO_TABLES_DIR) / name;
-    return fs::exists(path) ? path.string() : std::string();
+    for (const char* dir : {KELVO_REPOSITORY_TABLES_DIR, KELVO_TABLES_DIR}) {
+        if (fs::exists(fs::path(dir) / name)) return (fs::path(dir) / name).string();
+    }
+    return std::string();
 }
 
 // The outputs kept as golden files: the C++ interface's records of the example table, and every
@@ -162,6 +181,7 @@ class GoldenTest : public ToolTest, public testing::WithParamInterface<Golden> {
 TEST_P(GoldenTest, Output) {
     const Golden& golden = GetParam();
     const std::string table = golden.table ? RealTable(golden.table) : At("example.rsmb");
+    if (table.empty() && InRepository(golden.table)) FAIL() << golden.table << " is missing";
     if (table.empty()) GTEST_SKIP() << golden.table << " is not in " << KELVO_TABLES_DIR;
     const Outcome run = Tool(std::string(golden.arguments) + " --file " + Native(table));
     EXPECT_EQ(run.status, 0);
@@ -365,7 +385,194 @@ TEST_F(ToolTest, NamesAgreeWithDmidecode) {
     ExpectGolden(list, "names-newer-than-dmidecode.txt");
 }
 
-// Each real table: the fields that both tools show agree, and -s prints what dmidecode -s prints
+// The nine records of the C interface's table view (each structure read within its Length),
+// written as dmidecode 3.4 shows the same fields, in a listing that ParseListing reads. A field
+// that dmidecode words in more than one way (the release date, sizes, names) is left out.
+std::string RecordListing(const std::string& path) {
+    ksmbios_table* table = nullptr;
+    EXPECT_EQ(ksmbios_open_file(path.c_str(), &table), KSMBIOS_OK) << path;
+    ksmbios_table_info info = {sizeof info, 0, 0, 0, 0, 0, 0, 0};
+    ksmbios_get_table_info(table, &info);
+    const int version = info.major_version << 8 | info.minor_version;
+    std::ostringstream out;
+    const auto put = [&](const char* label, const std::string& value) {
+        out << '\t' << label << ": " << value << '\n';
+    };
+    ksmbios_structure s = {sizeof s, 0, 0, 0, 0, nullptr, 0, 0, nullptr};
+    const auto text = [&](const char* label, std::uint8_t number, const char* value) {
+        std::string shown = number == 0               ? "Not Specified"
+                            : number > s.string_count ? "<BAD INDEX>"
+                                                      : value;
+        for (char& c : shown) c = (c >= 0 && c < 32) || c == 127 ? '.' : c;
+        put(label, shown);
+    };
+    const auto hex = [](unsigned value, int digits) {
+        char buffer[16];
+        std::snprintf(buffer, sizeof buffer, "0x%0*X", digits, value);
+        return std::string(buffer);
+    };
+    const auto number = [](unsigned value, unsigned unknown, const char* unit) {
+        return value == unknown || value == 0 ? std::string("Unknown")
+                                              : std::to_string(value) + unit;
+    };
+    const auto errorHandle = [&](unsigned handle) {
+        return handle == 0xFFFE ? "Not Provided" : handle == 0xFFFF ? "No Error" : hex(handle, 4);
+    };
+    const auto count = [&](const char* label, unsigned byte, unsigned word, bool wordThere) {
+        if (byte != 0) put(label, std::to_string(byte == 0xFF && wordThere ? word : byte));
+    };
+    for (std::size_t i = 0; i < info.structure_count; ++i) {
+        ksmbios_get_structure(table, i, &s);
+        if (s.record == nullptr) continue;
+        out << "Handle " << hex(s.handle, 4) << ", DMI type " << int(s.type) << "\n";
+        if (s.type == 0) {
+            const auto& r = *static_cast<const ksmbios_bios*>(s.record);
+            text("Vendor", r.VendorStringNumber, r.Vendor);
+            text("Version", r.BIOSVersionStringNumber, r.BIOSVersion);
+            put("Address", hex(r.BIOSStartingSegment, 4) + "0");
+            put("BIOS Revision", std::to_string(r.SystemBIOSMajorRelease) + "." +
+                                     std::to_string(r.SystemBIOSMinorRelease));
+            put("Firmware Revision", std::to_string(r.EmbeddedFirmwareMajorRelease) + "." +
+                                         std::to_string(r.EmbeddedFirmwareMinorRelease));
+        } else if (s.type == 1) {
+            const auto& r = *static_cast<const ksmbios_system*>(s.record);
+            text("Manufacturer", r.ManufacturerStringNumber, r.Manufacturer);
+            text("Product Name", r.ProductNameStringNumber, r.ProductName);
+            text("Version", r.VersionStringNumber, r.Version);
+            text("Serial Number", r.SerialNumberStringNumber, r.SerialNumber);
+            const std::string uuid(r.V2_1.UUIDString);
+            if (uuid.find_first_not_of("F-") == std::string::npos) {
+                put("UUID", "Not Present");
+            } else if (uuid.find_first_not_of("0-") == std::string::npos) {
+                put("UUID", "Not Settable");
+            } else if (version >= 0x0206) {
+                std::string lower = uuid;
+                for (char& c : lower) c = static_cast<char>(std::tolower(c));
+                put("UUID", lower);
+            }
+            text("SKU Number", r.V2_4.SKUNumberStringNumber, r.V2_4.SKUNumber);
+            text("Family", r.V2_4.FamilyStringNumber, r.V2_4.Family);
+        } else if (s.type == 2) {
+            const auto& r = *static_cast<const ksmbios_baseboard*>(s.record);
+            text("Manufacturer", r.ManufacturerStringNumber, r.Manufacturer);
+            text("Product Name", r.ProductStringNumber, r.Product);
+            text("Version", r.VersionStringNumber, r.Version);
+            text("Serial Number", r.SerialNumberStringNumber, r.SerialNumber);
+            text("Asset Tag", r.AssetTagStringNumber, r.AssetTag);
+            text("Location In Chassis", r.LocationInChassisStringNumber, r.LocationInChassis);
+            put("Chassis Handle", hex(r.ChassisHandle, 4));
+            if (r.ContainedObjectHandles != nullptr) {
+                put("Contained Object Handles", std::to_string(r.NumberOfContainedObjectHandles));
+                for (unsigned h = 0; h < r.NumberOfContainedObjectHandles; ++h) {
+                    const std::uint8_t* at = r.ContainedObjectHandles + 2 * h;
+                    out << "\t\t" << hex(at[0] | at[1] << 8, 4) << '\n';
+                }
+            }
+        } else if (s.type == 3) {
+            const auto& r = *static_cast<const ksmbios_enclosure*>(s.record);
+            text("Manufacturer", r.ManufacturerStringNumber, r.Manufacturer);
+            put("Lock", r.ChassisType & 0x80 ? "Present" : "Not Present");
+            text("Version", r.VersionStringNumber, r.Version);
+            text("Serial Number", r.SerialNumberStringNumber, r.SerialNumber);
+            text("Asset Tag", r.AssetTagStringNumber, r.AssetTag);
+            put("OEM Information", hex(r.V2_3.OEMDefined, 8));
+            put("Height", r.V2_3.Height ? std::to_string(r.V2_3.Height) + " U" : "Unspecified");
+            put("Number Of Power Cords", r.V2_3.NumberOfPowerCords
+                                             ? std::to_string(r.V2_3.NumberOfPowerCords)
+                                             : "Unspecified");
+            text("SKU Number", r.V2_7.SKUNumberStringNumber, r.V2_7.SKUNumber);
+        } else if (s.type == 4) {
+            const auto& r = *static_cast<const ksmbios_processor*>(s.record);
+            text("Socket Designation", r.SocketDesignationStringNumber, r.SocketDesignation);
+            text("Manufacturer", r.ProcessorManufacturerStringNumber, r.ProcessorManufacturer);
+            text("Version", r.ProcessorVersionStringNumber, r.ProcessorVersion);
+            put("External Clock", number(r.ExternalClock, 0, " MHz"));
+            put("Max Speed", number(r.MaxSpeed, 0, " MHz"));
+            put("Current Speed", number(r.CurrentSpeed, 0, " MHz"));
+            const char* caches[] = {"L1 Cache Handle", "L2 Cache Handle", "L3 Cache Handle"};
+            const std::uint16_t handles[] = {r.V2_1.L1CacheHandle, r.V2_1.L2CacheHandle,
+                                             r.V2_1.L3CacheHandle};
+            for (int c = 0; c < 3; ++c) {
+                if (handles[c] != 0xFFFF) put(caches[c], hex(handles[c], 4));
+            }
+            text("Serial Number", r.V2_3.SerialNumberStringNumber, r.V2_3.SerialNumber);
+            text("Asset Tag", r.V2_3.AssetTagStringNumber, r.V2_3.AssetTag);
+            text("Part Number", r.V2_3.PartNumberStringNumber, r.V2_3.PartNumber);
+            count("Core Count", r.V2_5.CoreCount, r.V3_0.CoreCount2, s.length >= 0x2C);
+            count("Core Enabled", r.V2_5.CoreEnabled, r.V3_0.CoreEnabled2, s.length >= 0x2E);
+            count("Thread Count", r.V2_5.ThreadCount, r.V3_0.ThreadCount2, s.length >= 0x30);
+        } else if (s.type == 9) {
+            const auto& r = *static_cast<const ksmbios_slot*>(s.record);
+            text("Designation", r.SlotDesignationStringNumber, r.SlotDesignation);
+            char address[32];
+            std::snprintf(address, sizeof address, "%04x:%02x:%02x.%x", r.V2_6.SegmentGroupNumber,
+                          r.V2_6.BusNumber, r.V2_6.DeviceFunctionNumber >> 3,
+                          r.V2_6.DeviceFunctionNumber & 7);
+            put("Bus Address", address);
+        } else if (s.type == 11) {
+            const auto& r = *static_cast<const ksmbios_oem_strings*>(s.record);
+            const std::string area(r.Strings ? r.Strings : "", r.Strings ? r.StringsSize : 0);
+            std::istringstream strings(area);
+            int n = 0;
+            for (std::string one; std::getline(strings, one, '\0');) {
+                put(("String " + std::to_string(++n)).c_str(), one);
+            }
+        } else if (s.type == 16) {
+            const auto& r = *static_cast<const ksmbios_memory_array*>(s.record);
+            put("Error Information Handle", errorHandle(r.V2_1.MemoryErrorInformationHandle));
+            put("Number Of Devices", std::to_string(r.V2_1.NumberOfMemoryDevices));
+        } else if (s.type == 17) {
+            const auto& r = *static_cast<const ksmbios_memory_device*>(s.record);
+            put("Array Handle", hex(r.V2_1.PhysicalMemoryArrayHandle, 4));
+            put("Error Information Handle", errorHandle(r.V2_1.MemoryErrorInformationHandle));
+            put("Total Width", number(r.V2_1.TotalWidth, 0xFFFF, " bits"));
+            put("Data Width", number(r.V2_1.DataWidth, 0xFFFF, " bits"));
+            put("Set", r.V2_1.DeviceSet == 0 ? "None" : number(r.V2_1.DeviceSet, 0xFF, ""));
+            text("Locator", r.V2_1.DeviceLocatorStringNumber, r.V2_1.DeviceLocator);
+            text("Bank Locator", r.V2_1.BankLocatorStringNumber, r.V2_1.BankLocator);
+            put("Speed", number(r.V2_3.Speed, 0, " MT/s"));
+            text("Manufacturer", r.V2_3.ManufacturerStringNumber, r.V2_3.Manufacturer);
+            text("Serial Number", r.V2_3.SerialNumberStringNumber, r.V2_3.SerialNumber);
+            text("Asset Tag", r.V2_3.AssetTagStringNumber, r.V2_3.AssetTag);
+            text("Part Number", r.V2_3.PartNumberStringNumber, r.V2_3.PartNumber);
+            put("Rank", number(r.V2_6.Attributes & 0x0F, 0, ""));
+            put("Configured Memory Speed", number(r.V2_7.ConfiguredMemoryClockSpeed, 0, " MT/s"));
+        }
+        out << '\n';
+    }
+    ksmbios_close(table);
+    return out.str();
+}
+
+// The library's records, read within each structure's Length, agree with dmidecode for every
+// field of the same structure that both show (the listing above); returns how many.
+std::size_t CompareRecordsWithDmidecode(const ToolTest& test, const std::string& path) {
+    const auto theirs = ParseListing(
+        test.Command("dmidecode -t 0,1,2,3,4,9,11,16,17 --from-dump " + test.DumpFor(path)).out);
+    std::size_t fields = 0;
+    for (const auto& [handle, ours] : ParseListing(RecordListing(path))) {
+        const auto found = theirs.find(handle);
+        if (found == theirs.end()) {
+            ADD_FAILURE() << path << ": handle " << handle << " not listed by dmidecode";
+            continue;
+        }
+        for (const auto& [label, value] : ours.fields) {
+            const auto their = found->second.fields.find(label);
+            if (their == found->second.fields.end()) continue;
+            EXPECT_EQ(their->second.first, value.first)
+                << path << ": handle " << handle << " " << label << " (the record's)";
+            if (!value.second.empty()) {
+                EXPECT_EQ(their->second.second, value.second) << path << ": handle " << handle;
+            }
+            ++fields;
+        }
+    }
+    return fields;
+}
+
+// Each real table (the repository's, which must all be there, then those of the extra
+// collection that are present) and the standard structures: the fields that the tool and
+// dmidecode both show agree, so do the library's records, and -s prints what dmidecode -s prints
 // for every keyword that the tool accepts (listed in its refusal of an unknown one).
 TEST_F(ToolTest, RealTablesAgreeWithDmidecode) {
     const std::string refusal = Tool("-s none").err;
@@ -379,19 +586,37 @@ TEST_F(ToolTest, RealTablesAgreeWithDmidecode) {
         keywords.push_back(word);
     }
     ASSERT_GE(keywords.size(), 26u);
+    std::vector<std::string> names = RepositoryTables();
+    ASSERT_GE(names.size(), 4u) << "tests/tables/MANIFEST.tsv lists the repository's tables";
+    const std::size_t own = names.size();
     for (const Golden& golden : kGoldens) {
-        if (golden.table == nullptr || *golden.arguments) continue;  // each real table once
-        const std::string name = golden.table, path = RealTable(name);
-        if (path.empty()) GTEST_SKIP() << name << " is not in " << KELVO_TABLES_DIR;
+        if (golden.table && !*golden.arguments && !InRepository(golden.table)) {
+            names.push_back(golden.table);  // each extra table once
+        }
+    }
+    Put(dir / "standard.rsmb", kelvo::test::standard::Table());
+    names.push_back("standard");
+    std::size_t extras = 0;
+    for (std::size_t n = 0; n < names.size(); ++n) {
+        const std::string& name = names[n];
+        const std::string path = name == "standard" ? At("standard.rsmb") : RealTable(name);
+        if (path.empty()) {
+            EXPECT_GE(n, own) << name << " is listed in tests/tables but missing";
+            continue;
+        }
+        extras += n >= own && name != "standard";
         EXPECT_GT(CompareWithDmidecode(*this, path), 0u) << name;
+        EXPECT_GT(CompareRecordsWithDmidecode(*this, path), 0u) << name;
         const std::string dump = DumpFor(path);
         for (const std::string& keyword : keywords) {
             const Outcome theirs = Command("dmidecode --from-dump " + dump + " -s " + keyword);
             const Outcome ours = Tool("--file " + path + " -s " + keyword);
-            EXPECT_EQ(ours.status, 0);
+            EXPECT_EQ(ours.status, 0) << name << " " << keyword;
             EXPECT_EQ(ours.out, theirs.out) << name << " " << keyword;
         }
     }
+    std::printf("%zu tables of tests/tables and %zu extra tables of %s ran\n", own, extras,
+                KELVO_TABLES_DIR);
 }
 #endif
 
