@@ -89,7 +89,13 @@ static void check_case(const char* dir, const char* name, const char* origin) {
                                    : KSMBIOS_OUT_OF_RANGE;
         if (status == KSMBIOS_OUT_OF_RANGE) continue;
         CHECK(status == KSMBIOS_OK);
-        if (table != NULL)
+        /* A file whose table stops inside a structure is read up to its last whole one, with a
+         * warning; the expectations are for the bytes as they are. */
+        ksmbios_source source = {sizeof source, 0, 0, 0, NULL};
+        CHECK(table == NULL || ksmbios_get_source(table, &source) == KSMBIOS_OK);
+        CHECK(source.stopped_early == (way != 0 && strncmp(name, "cut-", 4) == 0));
+        CHECK(source.warning == NULL || (*source.warning != 0) == (source.stopped_early != 0));
+        if (table != NULL && !source.stopped_early)
             CHECK(ks_compare(table, text, way == 1 ? raw_path : way == 2 ? origin : name) == 0);
         ksmbios_close(table);
     }
