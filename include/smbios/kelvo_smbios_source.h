@@ -43,9 +43,8 @@ KSMBIOS_API ksmbios_status KSMBIOS_CALL ksmbios_open_file_with(const char* path,
 #define KSMBIOS_SOURCE_FOLDER 3            /* smbios_entry_point and DMI */
 #define KSMBIOS_SOURCE_BARE 4              /* the structure table alone */
 #define KSMBIOS_SOURCE_MACHINE 5           /* the running machine */
-#define KSMBIOS_SOURCE_MEMORY_IMAGE                        \
-    6 /* an entry point, the table at its address less the \
-         image's 64 KiB-aligned base */
+/* An entry point, and the table at its address less the image's 64 KiB-aligned base. */
+#define KSMBIOS_SOURCE_MEMORY_IMAGE 6
 
 /* The members after version_inferred came later. A host built when the structure ended there
  * sets a smaller struct_size; the call still accepts it and fills only the members that fit. */
