@@ -6,8 +6,11 @@
 //   one file: the file's bytes from byte 2 on;
 //   a folder: byte 2 is the entry point's length N, then N bytes of smbios_entry_point, then DMI.
 // A refusal, with one line naming the file and the fault, is the expected answer to a bad file.
-// A table that loads is converted to the dump format and read back, which must give the same
-// table. A crash, an exception, a refusal without its line or a disagreement is a finding.
+// A table that loads agrees with the entry point that the input starts with (its count and
+// length), holds only whole structures when it carries a warning, and carries one exactly when
+// the walk stopped early. It is then converted to the dump format and read back, which must give
+// the same table without a warning. A crash, an exception, a refusal without its line or a
+// disagreement is a finding.
 #include <smbios/kelvo_smbios.h>
 #include <smbios/kelvo_smbios_source.h>
 
@@ -54,8 +57,79 @@ void RemoveFolder() {
     fs::remove_all(Folder(), ignored);
 }
 
+std::uint64_t Le(const std::uint8_t* at, unsigned width) {
+    std::uint64_t value = 0;
+    for (unsigned i = width; i-- > 0;) value = value << 8 | at[i];
+    return value;
+}
+
+// This target's own walk over a structure table: whole structures from its first byte, up to
+// `wanted` of them or the end-of-table structure. `whole`: it did not stop before a structure
+// that is not whole.
+struct Walked {
+    std::size_t count = 0;
+    std::size_t end = 0;
+    bool endOfTable = false;
+    bool whole = true;
+};
+
+Walked WalkTable(const std::uint8_t* table, std::size_t size, std::size_t wanted = SIZE_MAX) {
+    Walked walk;
+    while (walk.count < wanted && !walk.endOfTable && walk.end < size) {
+        const std::size_t at = walk.end;
+        if (size - at < 4 || table[at + 1] < 4 || size - at < table[at + 1]) {
+            walk.whole = false;
+            break;
+        }
+        std::size_t p = at + table[at + 1];
+        while (p + 1 < size && (table[p] != 0 || table[p + 1] != 0)) ++p;
+        if (p + 1 >= size) {
+            walk.whole = false;
+            break;
+        }
+        walk.endOfTable = table[at] == 127;
+        walk.end = p + 2;
+        ++walk.count;
+    }
+    return walk;
+}
+
+// The loaded table `raw`, with or without a warning, against the input it came from: `entry` is
+// the entry point the input starts with (null for none), `rawFile` the input when it is in the
+// raw layout.
+void CheckAgreement(const Bytes& raw, bool warned, const std::uint8_t* entry,
+                    const Bytes* rawFile) {
+    const std::uint8_t* table = raw.data() + kRawHeaderSize;
+    const std::size_t size = raw.size() - kRawHeaderSize;
+    if (Le(raw.data() + 4, 4) != size) Finding("a loaded table's Length is not its size");
+    const Walked all = WalkTable(table, size);
+    if (warned && (!all.whole || all.end != size || all.endOfTable)) {
+        Finding("a table read up to a point holds more than whole structures");
+    }
+    if (entry != nullptr) {
+        const bool v3 = entry[3] == '3';
+        const std::uint64_t length = v3 ? Le(entry + 0x0C, 4) : Le(entry + 0x16, 2);
+        const std::uint64_t count = v3 ? 0 : Le(entry + 0x1C, 2);
+        if (size > length) Finding("a loaded table is longer than its entry point says");
+        const Walked counted = WalkTable(table, size, count != 0 ? count : SIZE_MAX);
+        const bool agrees =
+            counted.endOfTable || (count != 0 ? counted.count == count : size == length);
+        if (agrees == warned) {
+            Finding(warned ? "a warning on a table that its entry point confirms"
+                           : "a table that its entry point does not confirm, without a warning");
+        }
+    }
+    if (rawFile != nullptr) {
+        const Walked original =
+            WalkTable(rawFile->data() + kRawHeaderSize, rawFile->size() - kRawHeaderSize);
+        if (original.whole == warned) Finding("a raw file's warning disagrees with its walk");
+        if (!warned && raw != *rawFile) Finding("a whole raw file is not read as it is");
+    }
+}
+
 // Opens `path` and returns its table in the raw layout, or false when the library refuses it.
-bool Load(const fs::path& path, std::int32_t bareVersion, Bytes& raw) {
+// `warned`: the library says that it read the table only up to its last whole structure.
+bool Load(const fs::path& path, std::int32_t bareVersion, Bytes& raw, bool& warned) {
     char reason[256] = {};
     ksmbios_open_options options{};
     options.struct_size = sizeof options;
@@ -73,6 +147,13 @@ bool Load(const fs::path& path, std::int32_t bareVersion, Bytes& raw) {
     std::size_t size = 0;
     ksmbios_get_raw(table, &bytes, &size);
     raw.assign(bytes, bytes + size);
+    ksmbios_source source{};
+    source.struct_size = sizeof source;
+    ksmbios_get_source(table, &source);
+    warned = source.stopped_early != 0;
+    if (warned != (source.warning[0] != '\0') || std::strchr(source.warning, '\n') != nullptr) {
+        Finding("a warning that is not one line exactly when the table stopped early");
+    }
     ksmbios_close(table);
     return true;
 }
@@ -83,20 +164,36 @@ void Run(const std::uint8_t* data, std::size_t size) {
                                      : data[1] < 0x80 ? 0x0200 + data[1]
                                                       : 0x0300 + (data[1] & 0x7F);
     fs::path path;
+    const std::uint8_t* entry = nullptr;
+    const Bytes* rawFile = nullptr;
+    Bytes input;
+    const auto anchored = [](const std::uint8_t* at, std::size_t count) {
+        return (count >= 0x18 && std::memcmp(at, "_SM3_", 5) == 0) ||
+               (count >= 0x1F && std::memcmp(at, "_SM_", 4) == 0);
+    };
     if (data[0] == 0) {
+        input.assign(data + 2, data + size);
+        if (anchored(input.data(), input.size())) entry = input.data();
+        if (entry == nullptr && input.size() >= kRawHeaderSize &&
+            Le(input.data() + 4, 4) == input.size() - kRawHeaderSize) {
+            rawFile = &input;
+        }
         path = Folder() / "table.bin";
-        WriteFile(path.string(), Bytes(data + 2, data + size));
+        WriteFile(path.string(), input);
     } else if (data[0] == 1) {
         const std::size_t split = std::min<std::size_t>(size, 3u + data[2]);
         path = Folder() / "tables";
         WriteFile((path / "smbios_entry_point").string(), Bytes(data + 3, data + split));
         WriteFile((path / "DMI").string(), Bytes(data + split, data + size));
+        if (anchored(data + 3, split - 3)) entry = data + 3;
     } else {
         return;
     }
     Bytes raw;
-    if (!Load(path, bareVersion, raw)) return;
+    bool warned = false;
+    if (!Load(path, bareVersion, raw, warned)) return;
     if (raw.size() < kRawHeaderSize) Finding("a loaded table is shorter than its header");
+    CheckAgreement(raw, warned, entry, rawFile);
 
     Bytes dump;
     try {
@@ -107,7 +204,8 @@ void Run(const std::uint8_t* data, std::size_t size) {
     path = Folder() / "table.dump";
     WriteFile(path.string(), dump);
     Bytes again;
-    if (!Load(path, 0, again)) Finding("a table's dump cannot be read back");
+    if (!Load(path, 0, again, warned)) Finding("a table's dump cannot be read back");
+    if (warned) Finding("a table's dump is read back with a warning");
     // The dump keeps the version and the table; a 2.1 entry point has no DMI revision, and no
     // format keeps the calling method byte.
     const bool v3 = raw[1] >= 3;

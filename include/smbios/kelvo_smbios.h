@@ -71,8 +71,11 @@ KSMBIOS_API ksmbios_status KSMBIOS_CALL ksmbios_open_machine(ksmbios_table** out
 KSMBIOS_API ksmbios_status KSMBIOS_CALL ksmbios_open_bytes(const uint8_t* data, size_t size,
                                                            ksmbios_table** out);
 
-/* A table file: a raw RSMB file, a dmidecode --dump-bin file or a folder holding
- * smbios_entry_point and DMI (as /sys/firmware/dmi/tables). `path` is UTF-8. */
+/* A table file: a raw RSMB file, a dmidecode --dump-bin file or memory image, a folder holding
+ * smbios_entry_point and DMI (as /sys/firmware/dmi/tables) or a bare structure table. An entry
+ * point's table is taken only from a place where its structures agree with the entry point; a
+ * table that stops early is read up to its last whole structure (ksmbios_get_source in
+ * kelvo_smbios_source.h tells). `path` is UTF-8. */
 KSMBIOS_API ksmbios_status KSMBIOS_CALL ksmbios_open_file(const char* path, ksmbios_table** out);
 
 /* Releases the handle and everything it handed out. A null handle is ignored. */

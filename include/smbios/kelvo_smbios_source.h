@@ -30,10 +30,8 @@ typedef struct ksmbios_open_options {
  * bytes themselves. */
 #define KSMBIOS_OPEN_STRUCTURES_ONLY 1u
 
-/* As ksmbios_open_file, with `options` (null for the defaults). Besides the formats that
- * ksmbios_open_file reads, this reads a bare structure table, an SMBIOS 3 entry point whose
- * table is shorter than the maximum it gives (ending with the end-of-table structure), and an
- * entry point that gives the firmware's physical address with the table right after it. */
+/* As ksmbios_open_file, with `options` (null for the defaults): a bare table's version, a
+ * refusal's reason as one line, and flags. Both read the same formats by the same rules. */
 KSMBIOS_API ksmbios_status KSMBIOS_CALL ksmbios_open_file_with(const char* path,
                                                                const ksmbios_open_options* options,
                                                                ksmbios_table** out);
@@ -45,13 +43,27 @@ KSMBIOS_API ksmbios_status KSMBIOS_CALL ksmbios_open_file_with(const char* path,
 #define KSMBIOS_SOURCE_FOLDER 3            /* smbios_entry_point and DMI */
 #define KSMBIOS_SOURCE_BARE 4              /* the structure table alone */
 #define KSMBIOS_SOURCE_MACHINE 5           /* the running machine */
+/* An entry point, and the table at its address less the image's 64 KiB-aligned base. */
+#define KSMBIOS_SOURCE_MEMORY_IMAGE 6
 
+/* The members after version_inferred came later. A host built when the structure ended there
+ * sets a smaller struct_size; the call still accepts it and fills only the members that fit. */
 typedef struct ksmbios_source {
     uint32_t struct_size;
     int32_t format;           /* KSMBIOS_SOURCE_... */
     int32_t version_inferred; /* 1 when a bare table's version was inferred */
+    /* 1 when the table was read only up to its last whole structure: its bytes end first, or it
+     * holds a structure that cannot be stepped over (a Length below 4, strings without their
+     * double NUL). The handle's table then holds those structures, and its raw header's Length
+     * counts their bytes. */
+    int32_t stopped_early;
+    /* One line (UTF-8) naming the file and saying where the table stopped and why: the byte
+     * offset and the handle of the last whole structure. Empty when the table is whole. Valid
+     * until ksmbios_close. */
+    const char* warning;
 } ksmbios_source;
 
+/* Fills `out` as far as its struct_size reaches (at least the first three members). */
 KSMBIOS_API ksmbios_status KSMBIOS_CALL ksmbios_get_source(const ksmbios_table* table,
                                                            ksmbios_source* out);
 

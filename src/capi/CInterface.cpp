@@ -125,9 +125,9 @@ ksmbios_status ksmbios_open_machine(ksmbios_table** out) {
         std::string systemText;
         // A failed read is left to SMBiosInfo's own reader, so that its Error is the one a C++
         // host would get.
-        const bool read = kelvo::shared::smbios::source::ReadLiveTable(table->raw, systemText);
+        const bool read =
+            kelvo::shared::smbios::source::ReadLiveTable(table->raw, systemText, &table->source);
         if (!read) table->raw.clear();
-        table->source.format = kelvo::shared::smbios::source::SourceFormat::Machine;
         return Open(std::move(table), !read, out);
     });
 }
@@ -152,7 +152,8 @@ ksmbios_status ksmbios_open_file(const char* path, ksmbios_table** out) {
         auto table = std::make_unique<ksmbios_table>();
         SourceFault fault = SourceFault::None;
         std::string errorText;
-        if (!kelvo::shared::smbios::source::ReadTableFile(path, table->raw, fault, errorText)) {
+        if (!kelvo::shared::smbios::source::ReadTableFile(path, table->raw, fault, errorText, 0,
+                                                          &table->source)) {
             return fault == SourceFault::NotATable ? KSMBIOS_NOT_A_TABLE : KSMBIOS_FILE_UNREADABLE;
         }
         return Open(std::move(table), false, out);

@@ -3,6 +3,7 @@
 #include <smbios/kelvo_smbios_source.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -18,7 +19,14 @@ using kelvo::shared::smbios::source::SourceFault;
 using kelvo::shared::smbios::source::SourceFormat;
 
 static_assert(static_cast<int>(SourceFormat::Machine) == KSMBIOS_SOURCE_MACHINE &&
-              static_cast<int>(SourceFormat::Bare) == KSMBIOS_SOURCE_BARE);
+              static_cast<int>(SourceFormat::Bare) == KSMBIOS_SOURCE_BARE &&
+              static_cast<int>(SourceFormat::MemoryImage) == KSMBIOS_SOURCE_MEMORY_IMAGE);
+
+// ksmbios_source grew by members at its end, so a caller's struct_size says which of them it has:
+// the first three always, and then each member that lies wholly inside it.
+constexpr std::size_t kFirstSourceSize = offsetof(ksmbios_source, stopped_early);
+constexpr std::size_t kStoppedEarlyEnd = kFirstSourceSize + sizeof(int32_t);
+constexpr std::size_t kWarningEnd = offsetof(ksmbios_source, warning) + sizeof(const char*);
 
 void PutText(const ksmbios_open_options* options, const std::string& text) {
     if (options == nullptr || options->error_text == nullptr || options->error_size == 0) return;
@@ -68,9 +76,13 @@ ksmbios_status ksmbios_open_file_with(const char* path, const ksmbios_open_optio
 
 ksmbios_status ksmbios_get_source(const ksmbios_table* table, ksmbios_source* out) {
     if (table == nullptr || out == nullptr) return KSMBIOS_INVALID_ARGUMENT;
-    if (out->struct_size < sizeof(ksmbios_source)) return KSMBIOS_STRUCT_TOO_SMALL;
+    if (out->struct_size < kFirstSourceSize) return KSMBIOS_STRUCT_TOO_SMALL;
     out->format = static_cast<int32_t>(table->source.format);
     out->version_inferred = table->source.versionInferred ? 1 : 0;
+    if (out->struct_size >= kStoppedEarlyEnd) {
+        out->stopped_early = table->source.warning.empty() ? 0 : 1;
+    }
+    if (out->struct_size >= kWarningEnd) out->warning = table->source.warning.c_str();
     return KSMBIOS_OK;
 }
 

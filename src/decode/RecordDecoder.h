@@ -60,9 +60,10 @@ void Decode(const StructureReader& s, B& b, const fields::String<B>& f) {
     b.*f.number = s.Read<std::uint8_t>(f.offset);
     if (!f.converted) SetText(b.*f.text, s.String(b.*f.number));
 }
+// A byte array reads as a number does: whole, or (cut by the table's end) not at all.
 template <class B, std::size_t N>
 void Decode(const StructureReader& s, B& b, const fields::Bytes<B, N>& f) {
-    if (!s.Admits(f.since, f.offset, N)) return;
+    if (!s.Admits(f.since, f.offset, N) || !s.table.Contains(s.start + f.offset, N)) return;
     for (std::size_t i = 0; i < N; ++i) (b.*f.member)[i] = s.Read<std::uint8_t>(f.offset + i);
 }
 // Texts made from other fields, kept members and owned arrays: filled by the record's own code.

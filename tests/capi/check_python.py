@@ -110,6 +110,15 @@ def main(case_dir):
     except kelvo_smbios.Error as error:
         failures += error.status != kelvo_smbios.FILE_UNREADABLE
 
+    # A raw file cut inside a structure is read up to its last whole one, with one warning line.
+    for name, expected in (("cut-3.0", 1), ("every-type-3.0", 0)):
+        with kelvo_smbios.Table.open_file(os.path.join(case_dir, name + ".raw")) as table:
+            warnings = table.warnings()
+        if len(warnings) != expected or any("\n" in line or "last is handle" not in line
+                                            for line in warnings):
+            failures += 1
+            print("%s: unexpected warnings %r" % (name, warnings))
+
     # The module as a program: the JSON of a table file holds both views.
     name = cases[0][0]
     out = subprocess.run([sys.executable, "-m", "kelvo_smbios", "--file",

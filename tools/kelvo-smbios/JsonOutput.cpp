@@ -35,6 +35,7 @@ std::string JsonReport(const Report& report) {
                  {"Length", report.length}};
     }
     document["Error"] = report.error.empty() ? Json() : Json(report.error);
+    document["warnings"] = report.warnings;
     for (const Section& section : report.sections) {
         Json& record = document[section.key];
         record = Json::object();

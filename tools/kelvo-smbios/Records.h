@@ -38,8 +38,9 @@ struct Report {
     std::uint8_t major;
     std::uint8_t minor;
     std::uint8_t dmiRevision;
-    std::uint64_t length;  // the header's Length
-    std::string error;     // Error's text, empty when construction succeeded
+    std::uint64_t length;               // the header's Length
+    std::string error;                  // Error's text, empty when construction succeeded
+    std::vector<std::string> warnings;  // the reader's: a table read only up to a point
     std::vector<Section> sections;
 };
 

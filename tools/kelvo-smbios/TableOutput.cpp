@@ -50,6 +50,7 @@ std::string TableJson(const TableReport& report, bool quiet) {
     document["SMBIOSVersion"] = VersionText(report);
     document["VersionInferred"] = report.versionInferred;
     document["Source"] = report.source;
+    document["warnings"] = report.warnings;
     Json& structures = document["Structures"] = Json::array();
     for (const DecodedStructure& structure : report.structures) {
         Json fields = Json::array();

@@ -127,15 +127,16 @@ bool ParseVersion(const std::string& text, int& version) {
 }
 
 const char* SourceName(std::int32_t format) {
-    static const char* const names[] = {"raw",    "dump", "after-entry-point",
-                                        "folder", "bare", "machine"};
-    return format >= 0 && format <= KSMBIOS_SOURCE_MACHINE ? names[format] : "unknown";
+    static const char* const names[] = {"raw",  "dump",    "after-entry-point", "folder",
+                                        "bare", "machine", "memory-image"};
+    return format >= 0 && format <= KSMBIOS_SOURCE_MEMORY_IMAGE ? names[format] : "unknown";
 }
 
 using Handle = std::unique_ptr<ksmbios_table, void (*)(ksmbios_table*)>;
 
 // The C++ interface's records, as this tool always showed them.
-int ShowRecords(const std::string& file, const RawTable& raw, bool json) {
+int ShowRecords(const std::string& file, const RawTable& raw,
+                const std::vector<std::string>& warnings, bool json) {
     std::unique_ptr<kelvo::shared::smbios::SMBiosInfo> info;
     const RawReader reader(raw);
     if (!file.empty()) {
@@ -145,6 +146,7 @@ int ShowRecords(const std::string& file, const RawTable& raw, bool json) {
     }
     Report report = Describe(*info, file.empty() ? nullptr : &raw);
     if (file.empty() && raw.size() >= kRawHeaderSize) DescribeTable(report, raw);
+    report.warnings = warnings;
     if (!report.error.empty()) {
         if (file.empty()) {
             PrintMachineError(report.error);
@@ -180,8 +182,8 @@ int main(int argc, char** argv) {
     for (const auto& entry : kStringKeywords)
         keywords += (keywords.empty() ? "" : ", ") + entry.first;
     app.add_option("-f,--file", file,
-                   "Read a table file: raw RSMB layout, dmidecode dump, an entry point followed by "
-                   "its table, sysfs-like folder, or a bare structure table")
+                   "Read a table file: raw RSMB layout, dmidecode dump, memory image, sysfs-like "
+                   "folder, or a bare structure table")
         ->type_name("PATH");
     app.add_option("--smbios-version", bareVersion,
                    "The version of a bare structure table (otherwise inferred)")
@@ -261,12 +263,21 @@ int main(int argc, char** argv) {
     ksmbios_get_raw(table.get(), &bytes, &size);
     // An exact copy, so that sanitizers see any read past its end.
     const RawTable raw(bytes, bytes + size);
+    // A table read only up to its last whole structure: one line, and the output goes on.
+    ksmbios_source source{};
+    source.struct_size = sizeof source;
+    ksmbios_get_source(table.get(), &source);
+    std::vector<std::string> warnings;
+    if (source.warning != nullptr && *source.warning != '\0') {
+        warnings.emplace_back(source.warning);
+        PrintError(source.warning);
+    }
 
     int status = kDecoded;
     ksmbios_table_info info{};
     info.struct_size = sizeof info;
     if (records) {
-        status = ShowRecords(file, raw, json);
+        status = ShowRecords(file, raw, warnings, json);
     } else if (ksmbios_get_table_info(table.get(), &info) != KSMBIOS_OK) {
         if (!file.empty()) {
             PrintError(file + ": not an SMBIOS table: its major version is below 2");
@@ -282,9 +293,7 @@ int main(int argc, char** argv) {
         report.major = info.major_version;
         report.minor = info.minor_version;
         report.revision = info.dmi_revision;
-        ksmbios_source source{};
-        source.struct_size = sizeof source;
-        ksmbios_get_source(table.get(), &source);
+        report.warnings = warnings;
         report.versionInferred = source.version_inferred != 0;
         report.source = SourceName(source.format);
         const StringKeyword* wanted = keyword.empty() ? nullptr : &kStringKeywords.at(keyword);

@@ -191,6 +191,10 @@ _Structure = _struct("StructureInfo", [
     ("formatted", ctypes.POINTER(u8)), ("formatted_size", ctypes.c_size_t),
     ("string_count", ctypes.c_size_t), ("record", pointer)])
 
+_Source = _struct("Source", [
+    ("struct_size", u32), ("format", i32), ("version_inferred", i32), ("stopped_early", i32),
+    ("warning", text)])
+
 _LogCallback = ctypes.CFUNCTYPE(None, i32, text, u32, text, pointer)
 
 _lib = _library()
@@ -208,6 +212,7 @@ for _name, _args in {} if isinstance(_lib, _Unloaded) else {
         "ksmbios_get_structure": [_table_p, ctypes.c_size_t, ctypes.POINTER(_Structure)],
         "ksmbios_get_string": [_table_p, ctypes.c_size_t, u8, ctypes.POINTER(ctypes.c_char_p),
                                ctypes.POINTER(ctypes.c_size_t)],
+        "ksmbios_get_source": [_table_p, ctypes.POINTER(_Source)],
         "ksmbios_set_log_callback": [i32, _LogCallback, pointer]}.items():
     getattr(_lib, _name).argtypes = _args
     getattr(_lib, _name).restype = i32
@@ -334,6 +339,13 @@ class Table:
         return {name: getattr(records, name).contents for name, _ in _Records._fields_[1:]}
 
     # The table as it is
+
+    def warnings(self):
+        """The reader's warnings, as text: one when the table was read only up to its last whole
+        structure (its bytes end first, or a structure cannot be stepped over), none otherwise."""
+        source = _sized(_Source)
+        _check(_lib.ksmbios_get_source(self._handle, ctypes.byref(source)))
+        return [source.warning.decode("utf-8", "replace")] if source.stopped_early else []
 
     def info(self):
         """The raw header as a dict, or None when the table cannot be read as one."""
