@@ -46,17 +46,36 @@ static int read_file(const char* path, bytes* out) {
     return 1;
 }
 
-/* Cuts of the table at `step`-byte intervals, the whole table last: each gives a handle whose
- * every answer can be read. */
-static void check_truncations(const bytes* raw, const char* expected, size_t step) {
-    for (size_t size = 0;; size += step) {
-        if (size > raw->size) size = raw->size;
-        ksmbios_table* table = NULL;
-        CHECK(ksmbios_open_bytes(raw->data, size, &table) == KSMBIOS_OK);
-        ks_compare(table, expected, NULL);
-        ksmbios_close(table);
-        if (size == raw->size) break;
+/* Cuts of the table at `step`-byte intervals, short of the Length that its header claims: the
+ * C++ interface's view refuses each as a whole, and the table view walks the whole table's
+ * structures up to the cut, at the same offsets and with the same headers, none past it. */
+static void check_truncations(const bytes* raw, size_t step) {
+    ksmbios_table *whole = NULL, *cut = NULL;
+    CHECK(ksmbios_open_bytes(raw->data, raw->size, &whole) == KSMBIOS_OK);
+    ksmbios_table_info all = {sizeof all, 0, 0, 0, 0, 0, 0, 0};
+    const int readable = ksmbios_get_table_info(whole, &all) == KSMBIOS_OK;
+    for (size_t size = 0; size < raw->size; size += step) {
+        CHECK(ksmbios_open_bytes(raw->data, size, &cut) == KSMBIOS_OK);
+        int32_t version = -1;
+        ksmbios_error error = {sizeof error, 0, 0, 0, NULL, NULL, NULL, NULL};
+        CHECK(ksmbios_get_accepted_version(cut, &version) == KSMBIOS_OK && version == 0);
+        CHECK(ksmbios_get_error(cut, &error) == KSMBIOS_OK && error.failed == 1);
+        ksmbios_table_info info = {sizeof info, 0, 0, 0, 0, 0, 0, 0};
+        const ksmbios_status status = ksmbios_get_table_info(cut, &info);
+        CHECK(status == (readable && size >= 8 ? KSMBIOS_OK : KSMBIOS_NOT_A_TABLE));
+        CHECK(status != KSMBIOS_OK ||
+              (info.walked_length <= size - 8 && info.structure_count <= all.structure_count));
+        for (size_t i = 0; status == KSMBIOS_OK && i < info.structure_count; ++i) {
+            ksmbios_structure got = {sizeof got, 0, 0, 0, 0, NULL, 0, 0, NULL}, want = got;
+            CHECK(ksmbios_get_structure(cut, i, &got) == KSMBIOS_OK);
+            CHECK(ksmbios_get_structure(whole, i, &want) == KSMBIOS_OK);
+            CHECK(got.type == want.type && got.length == want.length && got.handle == want.handle &&
+                  got.offset == want.offset);
+            CHECK(got.offset + got.formatted_size <= size - 8);
+        }
+        ksmbios_close(cut);
     }
+    ksmbios_close(whole);
 }
 
 static void check_case(const char* dir, const char* name, const char* origin) {
@@ -119,7 +138,7 @@ static void check_case(const char* dir, const char* name, const char* origin) {
     }
     /* Every byte count for the built table that holds every type, 64 cuts of the others
      * (valgrind runs this too). */
-    check_truncations(&raw, text, strcmp(name, "every-type-3.2") == 0 ? 1 : raw.size / 64 + 1);
+    check_truncations(&raw, strcmp(name, "every-type-3.2") == 0 ? 1 : raw.size / 64 + 1);
     free(raw.data);
     free(expected.data);
 }
