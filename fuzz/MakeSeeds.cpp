@@ -1,7 +1,7 @@
 // Writes the fuzzers' seed corpus into the directory named first on the command line, from the
 // project's table builder (every decoded type with two instances at every version the library
-// tells apart, and a desktop machine's table) and from the captured tables in the folder named
-// second, if any:
+// tells apart, a desktop machine's table, and one structure of each type from 18 to 33 as the
+// standard lays it out) and from the captured tables in the folder named second, if any:
 //   raw/    raw tables, the input of the smbios, capi and output targets;
 //   files/  (when the tool is built, KELVO_SEEDS_WITH_TOOL) each table as every file format the
 //           library reads, laid out as the files target expects, and each captured file as it is.
@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "support/StandardStructures18To33.h"
 #include "support/Tables.h"
 #if KELVO_SEEDS_WITH_TOOL
 #include "TableFile.h"
@@ -101,6 +102,9 @@ int main(int argc, char** argv) {
                                2));
     }
     seed("desktop", tables::Desktop());
+    kelvo::test::TableBuilder types18To33(3, 9);
+    for (const auto* s : kelvo::test::standard::kTypes18To33) AddTo(types18To33, *s);
+    seed("types-18-to-33", types18To33.End().Raw());
 
     // The captured tables, read in whatever format they were kept.
     if (argc == 3 && fs::is_directory(argv[2])) {

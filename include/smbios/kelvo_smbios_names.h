@@ -57,6 +57,29 @@ typedef int32_t ksmbios_name_list;
 #define KSMBIOS_NAMES_MEMORY_TYPE_DETAIL_BITS 28
 /* Every structure type's short name ("Memory Device"), for references to other structures. */
 #define KSMBIOS_NAMES_STRUCTURE_TYPE 29
+/* Types 18 and 33. */
+#define KSMBIOS_NAMES_MEMORY_ERROR_TYPE 30
+#define KSMBIOS_NAMES_MEMORY_ERROR_GRANULARITY 31
+#define KSMBIOS_NAMES_MEMORY_ERROR_OPERATION 32
+/* Type 21. */
+#define KSMBIOS_NAMES_POINTING_DEVICE_TYPE 33
+#define KSMBIOS_NAMES_POINTING_DEVICE_INTERFACE 34
+/* Type 22. */
+#define KSMBIOS_NAMES_BATTERY_CHEMISTRY 35
+/* Type 23: bits 2:1 and 4:3 of the Capabilities byte. */
+#define KSMBIOS_NAMES_SYSTEM_RESET_BOOT_OPTION 36
+/* Type 24: each two-bit status of the Hardware Security Settings byte. */
+#define KSMBIOS_NAMES_HARDWARE_SECURITY_STATUS 37
+/* Types 26 and 29 (bits 4:0 of Location and Status), type 28, and the status (bits 7:5) that
+ * types 26 to 29 share. */
+#define KSMBIOS_NAMES_PROBE_LOCATION 38
+#define KSMBIOS_NAMES_TEMPERATURE_PROBE_LOCATION 39
+#define KSMBIOS_NAMES_PROBE_STATUS 40
+/* Type 27: bits 4:0 of Device Type and Status. */
+#define KSMBIOS_NAMES_COOLING_DEVICE_TYPE 41
+/* Type 32: the first byte of Boot Status, 0 to 127 (128 to 191 are OEM-specific, 192 to 255
+ * product-specific). */
+#define KSMBIOS_NAMES_SYSTEM_BOOT_STATUS 42
 
 /* The name of `value` in `list`, or null. Never fails otherwise; an unknown list gives null. */
 KSMBIOS_API const char* KSMBIOS_CALL ksmbios_name(ksmbios_name_list list, uint32_t value);

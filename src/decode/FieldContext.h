@@ -19,6 +19,8 @@ public:
                  const schema::TypeDef& type, std::vector<Field>& out);
 
     std::uint16_t Version() const { return version_; }
+    std::uint8_t Length() const { return length_; }
+    const schema::TypeDef& Type() const { return type_; }
     const schema::FieldDef& Row() const { return type_.fields[row_]; }
 
     // Makes row `index` the current one; false when it is not shown (outside the Length, or an
@@ -74,6 +76,8 @@ private:
 std::string Printf(const char* format, unsigned long long a, unsigned long long b = 0,
                    unsigned long long c = 0, unsigned long long d = 0);
 std::string Hex4(std::uint64_t value);
+// A number and its unit ("5 min", "10.00%").
+std::string WithUnit(std::string number, const char* unit);
 // The name of `value` in `list`, or the out-of-spec mark with the number.
 std::string NameOf(ksmbios_name_list list, std::uint64_t value);
 // The names of the bits of `value` that the row names, from its first to its last named bit.

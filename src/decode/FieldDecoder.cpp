@@ -23,6 +23,12 @@ std::string Printf(const char* format, unsigned long long a, unsigned long long 
 
 std::string Hex4(std::uint64_t value) { return Printf("0x%04llX", value); }
 
+std::string WithUnit(std::string number, const char* unit) {
+    if (unit == nullptr) return number;
+    // A percent sign follows the number directly.
+    return number + (*unit == '%' ? "" : " ") + unit;
+}
+
 std::string NameOf(ksmbios_name_list list, std::uint64_t value) {
     const schema::Name* name = schema::FindName(list, static_cast<std::uint32_t>(value));
     return name != nullptr ? name->text : Printf("<OUT OF SPEC> (0x%02llX)", value);
@@ -121,7 +127,9 @@ bool FieldContext::Select(std::size_t index) {
         offset_ += array.offset + ArrayBytes(array);
     }
     if (!Inside(row, offset_)) return false;
-    return row.onlyIfKey == nullptr || ValueOf(row.onlyIfKey) != 0;
+    if (row.onlyIfKey == nullptr) return true;
+    const std::uint64_t value = ValueOf(row.onlyIfKey);
+    return row.onlyIfIs ? value == row.onlyIfValue : value != 0;
 }
 
 std::string FieldContext::String(std::uint64_t number) const {
@@ -176,9 +184,7 @@ const char* SpecialText(const FieldDef& row, std::uint64_t value) {
 // A number as its row shows it: a special value's text, or the number and its unit.
 std::string Number(const FieldDef& row, std::uint64_t value) {
     if (const char* special = SpecialText(row, value)) return special;
-    std::string text = std::to_string(value);
-    if (row.unit != nullptr) text += std::string(" ") + row.unit;
-    return text;
+    return WithUnit(std::to_string(value), row.unit);
 }
 
 // A field that its kind alone says how to show.
@@ -198,7 +204,9 @@ void ByKind(FieldContext& c, std::uint64_t value) {
             break;
         }
         case Kind::Hex:
-            c.Add(Printf("0x%0*llX", row.width * 2u, value), value);
+            c.Add(SpecialText(row, value) != nullptr ? SpecialText(row, value)
+                                                     : Printf("0x%0*llX", row.width * 2u, value),
+                  value);
             break;
         case Kind::Handle:
             if (row.array.countKey != nullptr) {
@@ -231,7 +239,7 @@ void DecodeFields(const pimpl::StructureRef& structure, std::uint16_t version,
         const FieldDef& row = type->fields[i];
         if (row.kind == Kind::Part || !c.Select(i)) continue;
         std::uint64_t value = c.Value();
-        if (row.hasOmit && value == row.omit) continue;
+        if (row.hasOmit && value == row.omit && structure.length >= row.omitFrom) continue;
         if (row.hasEscape) value = c.Resolved(row.key);
         if (row.format != Format::ByKind) {
             kFormatters[static_cast<std::size_t>(row.format)](c);

@@ -1,5 +1,6 @@
 // The fields that their kind alone cannot show: each formatter is named by the schema's rows
 // (schema/Formatters.def) and reads only through its FieldContext.
+#include <cstdint>
 #include <cstdio>
 #include <initializer_list>
 #include <utility>
@@ -70,6 +71,49 @@ std::string Speed(std::uint64_t speed, std::uint64_t extended) {
 
 std::string PciAddress(std::uint64_t segment, std::uint64_t bus, std::uint64_t function) {
     return Printf("%04llx:%02llx:%02llx.%llx", segment, bus, function >> 3, function & 0x7u);
+}
+
+// The range that a mapped address structure covers, in bytes: its starting and ending
+// addresses in kB, or its extended ones when the starting address is FFFF FFFFh and the
+// structure's Length holds them.
+struct MappedRange {
+    bool extended;
+    std::uint64_t start;
+    std::uint64_t end;
+};
+
+MappedRange Mapped(const FieldContext& c) {
+    const std::string type = c.Type().key;
+    const auto value = [&](const char* field) { return c.Resolved((type + field).c_str()); };
+    const schema::FieldDef& last =
+        *schema::FindField(c.Type(), (type + ".extended_ending_address").c_str());
+    const std::uint64_t start = value(".starting_address");
+    if (start == 0xFFFFFFFFu && c.Length() >= last.offset + last.width) {
+        return {true, value(".extended_starting_address"), value(".extended_ending_address")};
+    }
+    return {false, start << 10, value(".ending_address") << 10 | 0x3FF};
+}
+
+// An address as dmidecode writes it: the extended ones in 16 digits and marked "k", the
+// others in 11.
+std::string MappedAddress(const MappedRange& range, std::uint64_t address) {
+    return range.extended ? Printf("0x%016llXk", address) : Printf("0x%011llX", address);
+}
+
+// A fixed-point number of 16 signed bits in units of 10^-`decimals` of the row's unit.
+void Scaled(FieldContext& c, int decimals, double divisor) {
+    const std::uint64_t code = c.Value();
+    const schema::FieldDef& row = c.Row();
+    for (std::uint8_t i = 0; i < row.specialCount; ++i) {
+        if (row.specials[i].value == code) {
+            c.Add(row.specials[i].text, code);
+            return;
+        }
+    }
+    char number[32];
+    std::snprintf(number, sizeof number, "%.*f", decimals,
+                  static_cast<std::int16_t>(code) / divisor);
+    c.Add(WithUnit(number, row.unit), code);
 }
 
 }  // namespace
@@ -354,6 +398,95 @@ void Millivolts(FieldContext& c) {
     std::snprintf(text, sizeof text, millivolts % 100 ? "%g V" : "%.1f V",
                   static_cast<double>(millivolts) / 1000.0);
     c.Add(text, millivolts);
+}
+
+void MappedStart(FieldContext& c) {
+    const MappedRange range = Mapped(c);
+    c.Add(MappedAddress(range, range.start), c.Value());
+}
+
+void MappedEnd(FieldContext& c) {
+    const MappedRange range = Mapped(c);
+    c.Add(MappedAddress(range, range.end), c.Value());
+}
+
+// Ending less starting address, plus one; none is shown as invalid (in kB, the 32-bit count
+// wraps to 0 for the whole 4 TB).
+void MappedSize(FieldContext& c) {
+    const MappedRange range = Mapped(c);
+    if (range.extended) {
+        c.Add(range.start == range.end ? "Invalid" : MemorySize(range.end - range.start + 1, 0));
+        return;
+    }
+    const std::uint64_t kilobytes = ((range.end >> 10) - (range.start >> 10) + 1) & 0xFFFFFFFFu;
+    c.Add(kilobytes == 0 ? "Invalid" : MemorySize(kilobytes, 1), kilobytes);
+}
+
+// mWh, times the multiplier when the structure has one; 0 is unknown.
+void BatteryCapacity(FieldContext& c) {
+    const std::uint64_t capacity = c.Value();
+    if (capacity == 0) {
+        c.Add("Unknown", capacity);
+        return;
+    }
+    c.Add(Printf("%llu mWh", capacity * (c.HasPart() ? c.PartValue() : 1)), capacity);
+}
+
+// Hex digits without a prefix.
+void HexDigits(FieldContext& c) {
+    c.Add(Printf("%0*llX", c.Row().width * 2u, c.Value()), c.Value());
+}
+
+void SbdsDate(FieldContext& c) {
+    const std::uint64_t date = c.Value();
+    c.Add(Printf("%llu-%02llu-%02llu", 1980 + (date >> 9), (date >> 5) & 0x0F, date & 0x1F), date);
+}
+
+// Each part as two BCD digits inside its range, or "*".
+void PowerOnTime(FieldContext& c) {
+    static const struct {
+        unsigned low, high;
+        const char* after;
+    } parts[] = {{1, 12, "-"}, {1, 31, " "}, {0, 23, ":"}, {0, 59, ":"}, {0, 59, ""}};
+    std::string text;
+    for (unsigned i = 0; i < 5; ++i) {
+        const std::uint64_t bcd = i == 0 ? c.Value() : c.PartValue(i - 1);
+        const std::uint64_t value = (bcd >> 4) * 10 + (bcd & 0x0F);
+        const bool valid =
+            (bcd >> 4) <= 9 && (bcd & 0x0F) <= 9 && value >= parts[i].low && value <= parts[i].high;
+        text += (valid ? Printf("%02llX", bcd) : "*") + parts[i].after;
+    }
+    c.Add(text);
+}
+
+void Milli(FieldContext& c) { Scaled(c, 3, 1000.0); }
+void Deci(FieldContext& c) { Scaled(c, 1, 10.0); }
+void Centi(FieldContext& c) { Scaled(c, 2, 100.0); }
+
+// Whether the structure's bytes, from its header on, add up to 0.
+void StructureChecksum(FieldContext& c) {
+    std::uint64_t sum = 0;
+    // Read counts from the row's offset: a count below it wraps back to the header's bytes.
+    for (std::uint64_t i = 0; i < c.Length(); ++i) sum += c.Read(i - c.Row().offset, 1);
+    c.Add((sum & 0xFF) == 0 ? "OK" : "Invalid", c.Value());
+}
+
+// A real-mode address: the segment in the high word, the offset in the low one.
+void SegmentOffset(FieldContext& c) {
+    const std::uint64_t address = c.Value();
+    c.Add(Printf("%04llX:%04llX", address >> 16, address & 0xFFFF), address);
+}
+
+// 128 to 191 are for the vendor's own use, 192 to 255 for the product's.
+void BootStatus(FieldContext& c) {
+    const std::uint64_t status = c.Value();
+    if (status >= 192) {
+        c.Add("Product-specific", status);
+    } else if (status >= 128) {
+        c.Add("OEM-specific", status);
+    } else {
+        c.Add(NameOf(c.Row().names, status), status);
+    }
 }
 
 }  // namespace formatters

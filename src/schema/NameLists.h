@@ -841,6 +841,157 @@ inline constexpr Name kStructureType[] = {
     {0x2D, "Firmware Inventory Information"},
     {0x2E, "String Property"},
 };
+inline constexpr Name kMemoryErrorType[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "OK"},
+    {0x04, "Bad Read"},
+    {0x05, "Parity Error"},
+    {0x06, "Single-bit Error"},
+    {0x07, "Double-bit Error"},
+    {0x08, "Multi-bit Error"},
+    {0x09, "Nibble Error"},
+    {0x0A, "Checksum Error"},
+    {0x0B, "CRC Error"},
+    {0x0C, "Corrected Single-bit Error"},
+    {0x0D, "Corrected Error"},
+    {0x0E, "Uncorrectable Error"},
+};
+
+inline constexpr Name kMemoryErrorGranularity[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "Device Level"},
+    {0x04, "Memory Partition Level"},
+};
+
+inline constexpr Name kMemoryErrorOperation[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "Read"},
+    {0x04, "Write"},
+    {0x05, "Partial Write"},
+};
+
+inline constexpr Name kPointingDeviceType[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "Mouse"},
+    {0x04, "Track Ball"},
+    {0x05, "Track Point"},
+    {0x06, "Glide Point"},
+    {0x07, "Touch Pad"},
+    {0x08, "Touch Screen"},
+    {0x09, "Optical Sensor"},
+};
+
+inline constexpr Name kPointingDeviceInterface[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "Serial"},
+    {0x04, "PS/2"},
+    {0x05, "Infrared"},
+    {0x06, "HIP-HIL"},
+    {0x07, "Bus Mouse"},
+    {0x08, "ADB (Apple Desktop Bus)"},
+    {0xA0, "Bus Mouse DB-9"},
+    {0xA1, "Bus Mouse Micro DIN"},
+    {0xA2, "USB"},
+    {0xA3, "I2C"},
+    {0xA4, "SPI"},
+};
+
+inline constexpr Name kBatteryChemistry[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "Lead Acid"},
+    {0x04, "Nickel Cadmium"},
+    {0x05, "Nickel Metal Hydride"},
+    {0x06, "Lithium Ion"},
+    {0x07, "Zinc Air"},
+    {0x08, "Lithium Polymer"},
+};
+
+inline constexpr Name kSystemResetBootOption[] = {
+    {0x01, "Operating System"},
+    {0x02, "System Utilities"},
+    {0x03, "Do Not Reboot"},
+};
+
+inline constexpr Name kHardwareSecurityStatus[] = {
+    {0x00, "Disabled"},
+    {0x01, "Enabled"},
+    {0x02, "Not Implemented"},
+    {0x03, "Unknown"},
+};
+
+inline constexpr Name kProbeLocation[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "Processor"},
+    {0x04, "Disk"},
+    {0x05, "Peripheral Bay"},
+    {0x06, "System Management Module"},
+    {0x07, "Motherboard"},
+    {0x08, "Memory Module"},
+    {0x09, "Processor Module"},
+    {0x0A, "Power Unit"},
+    {0x0B, "Add-in Card"},
+};
+
+inline constexpr Name kTemperatureProbeLocation[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "Processor"},
+    {0x04, "Disk"},
+    {0x05, "Peripheral Bay"},
+    {0x06, "System Management Module"},
+    {0x07, "Motherboard"},
+    {0x08, "Memory Module"},
+    {0x09, "Processor Module"},
+    {0x0A, "Power Unit"},
+    {0x0B, "Add-in Card"},
+    {0x0C, "Front Panel Board"},
+    {0x0D, "Back Panel Board"},
+    {0x0E, "Power System Board"},
+    {0x0F, "Drive Back Plane"},
+};
+
+inline constexpr Name kProbeStatus[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "OK"},
+    {0x04, "Non-critical"},
+    {0x05, "Critical"},
+    {0x06, "Non-recoverable"},
+};
+
+inline constexpr Name kCoolingDeviceType[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "Fan"},
+    {0x04, "Centrifugal Blower"},
+    {0x05, "Chip Fan"},
+    {0x06, "Cabinet Fan"},
+    {0x07, "Power Supply Fan"},
+    {0x08, "Heat Pipe"},
+    {0x09, "Integrated Refrigeration"},
+    {0x10, "Active Cooling"},
+    {0x11, "Passive Cooling"},
+};
+
+inline constexpr Name kSystemBootStatus[] = {
+    {0x00, "No errors detected"},
+    {0x01, "No bootable media"},
+    {0x02, "Operating system failed to load"},
+    {0x03, "Firmware-detected hardware failure"},
+    {0x04, "Operating system-detected hardware failure"},
+    {0x05, "User-requested boot"},
+    {0x06, "System security violation"},
+    {0x07, "Previously-requested image"},
+    {0x08, "System watchdog timer expired"},
+};
+
 // clang-format on
 
 }  // namespace kelvo::shared::smbios::schema

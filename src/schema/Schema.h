@@ -80,12 +80,15 @@ struct FieldDef {
     std::uint64_t escape = 0;
     bool hasOmit = false;  // the field is left out when its value is `omit`
     std::uint64_t omit = 0;
+    std::uint8_t omitFrom = 0;        // ... and the structure's Length is at least this
     const char* onlyIfKey = nullptr;  // shown only when that field is not 0
-    Array array;                      // an array when array.countKey is set
-    const char* afterKey = nullptr;   // placed `offset` bytes after the end of that array
-    bool reference = false;           // refers to another structure (a handle, the processor ID)
-    bool view = false;                // reads bytes that an earlier field describes
-    const char* record = nullptr;     // the member of the C++ record that holds it
+    bool onlyIfIs = false;            // ... or, with this, only when it is `onlyIfValue`
+    std::uint64_t onlyIfValue = 0;
+    Array array;                     // an array when array.countKey is set
+    const char* afterKey = nullptr;  // placed `offset` bytes after the end of that array
+    bool reference = false;          // refers to another structure (a handle, the processor ID)
+    bool view = false;               // reads bytes that an earlier field describes
+    const char* record = nullptr;    // the member of the C++ record that holds it
 
     // Setters for the rows: Row(...).Shown(0x12).Names(...)
     constexpr FieldDef Shown(std::uint8_t length) const {
@@ -140,9 +143,20 @@ struct FieldDef {
         f.omit = value;
         return f;
     }
+    constexpr FieldDef OmitFrom(std::uint64_t value, std::uint8_t length) const {
+        FieldDef f = Omit(value);
+        f.omitFrom = length;
+        return f;
+    }
     constexpr FieldDef OnlyIf(const char* key) const {
         FieldDef f = *this;
         f.onlyIfKey = key;
+        return f;
+    }
+    constexpr FieldDef OnlyIfIs(const char* key, std::uint64_t value) const {
+        FieldDef f = OnlyIf(key);
+        f.onlyIfIs = true;
+        f.onlyIfValue = value;
         return f;
     }
     constexpr FieldDef Elements(const char* countKey, std::uint8_t stride) const {
@@ -178,9 +192,9 @@ struct FieldDef {
 };
 
 // Table versions, as major * 256 + minor.
-constexpr std::uint16_t V2_0 = 0x0200, V2_1 = 0x0201, V2_3 = 0x0203, V2_4 = 0x0204, V2_5 = 0x0205,
-                        V2_6 = 0x0206, V2_7 = 0x0207, V2_8 = 0x0208, V3_0 = 0x0300, V3_1 = 0x0301,
-                        V3_2 = 0x0302, V3_3 = 0x0303;
+constexpr std::uint16_t V2_0 = 0x0200, V2_1 = 0x0201, V2_2 = 0x0202, V2_3 = 0x0203, V2_4 = 0x0204,
+                        V2_5 = 0x0205, V2_6 = 0x0206, V2_7 = 0x0207, V2_8 = 0x0208, V3_0 = 0x0300,
+                        V3_1 = 0x0301, V3_2 = 0x0302, V3_3 = 0x0303;
 
 // A field row: key, label, offset, width, the version that introduced it, and its kind.
 constexpr FieldDef Row(const char* key, const char* label, std::uint8_t offset, std::uint8_t width,

@@ -63,7 +63,8 @@ int CompareTable(ksmbios_table* opened, const std::string& name) {
                      fields);
         const kelvo::shared::smbios::schema::TypeDef* type =
             kelvo::shared::smbios::schema::FindType(s.type);
-        EXPECT_EQ(decoded, type != nullptr) << name << " structure " << i;
+        // The schema describes more types than the tool's own decoder knows.
+        EXPECT_TRUE(!decoded || type != nullptr) << name << " structure " << i;
         if (!decoded) continue;
         ++compared;
         EXPECT_EQ(tool.title, type->title);

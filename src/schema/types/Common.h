@@ -8,6 +8,8 @@ namespace kelvo::shared::smbios::schema {
 
 inline constexpr Special kZeroUnknown[] = {{0, "Unknown"}};
 inline constexpr Special kZeroUnspecified[] = {{0, "Unspecified"}};
+inline constexpr Special kDisabledEnabled[] = {{0, "Disabled"}, {1, "Enabled"}};
+inline constexpr Special kNotPresentPresent[] = {{0, "Not Present"}, {1, "Present"}};
 inline constexpr Special kErrorHandle[] = {{0xFFFE, "Not Provided"}, {0xFFFF, "No Error"}};
 
 // The rows of one type, and the type's row over them.

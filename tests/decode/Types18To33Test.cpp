@@ -1,0 +1,293 @@
+// Structure types 18 to 33 through the generic decoder, from structures written byte by byte from
+// the SMBIOS standard (support/StandardStructures18To33.h): whole, cut inside each version's
+// fields, and with single bytes changed to reach the other values a field can show. The expected
+// lines are dmidecode 3.4's reading of the same bytes, except that a value that no list names
+// carries its number after dmidecode's out-of-spec mark.
+#include "decode/FieldDecoder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "support/StandardStructures18To33.h"
+#include "support/TableBuilder.h"
+
+namespace {
+
+using kelvo::shared::smbios::detail::DecodeFields;
+using kelvo::shared::smbios::detail::Field;
+using kelvo::shared::smbios::pimpl::StructureRef;
+using kelvo::shared::smbios::pimpl::TableView;
+using namespace kelvo::test::standard;
+using Lines = std::vector<std::string>;
+
+struct Case {
+    const char* name;
+    std::uint8_t length;                                         // 0: as written; else cut there
+    std::vector<std::pair<std::uint8_t, std::uint8_t>> changed;  // (offset, byte) first
+    Lines expected;
+};
+
+// The structure alone in a table; its fields as the tool prints them: "Label: value".
+Lines Decode(const Structure& written, const Case& c) {
+    Structure s = written;
+    for (const auto& [offset, value] : c.changed) s.formatted[offset] = value;
+    if (c.length != 0) {
+        s.formatted.resize(c.length);
+        s.formatted[1] = c.length;
+    }
+    kelvo::test::TableBuilder builder;
+    AddTo(builder, s);
+    const std::vector<std::uint8_t> raw = builder.End().Raw();
+    const kelvo::test::BufferReader buffer(std::vector<std::uint8_t>(raw.begin() + 8, raw.end()));
+    std::vector<Field> fields;
+    DecodeFields(StructureRef{TableView(buffer.GetData(), buffer.GetSize()), 0, s.Type(),
+                              s.formatted[1], s.Handle()},
+                 0x0309, fields);
+    Lines lines;
+    for (const Field& f : fields) {
+        lines.push_back(f.label + ": " + f.text);
+        for (const std::string& item : f.items) lines.push_back("\t" + item);
+    }
+    return lines;
+}
+
+void Check(const Structure& structure, const std::vector<Case>& cases) {
+    for (const Case& c : cases) EXPECT_EQ(Decode(structure, c), c.expected) << c.name;
+}
+
+TEST(Types18To33Test, MemoryErrorInformation) {
+    Check(kMemoryError32,
+          {{"32-bit fields misread",
+            0,
+            {},
+            {"Type: OK", "Granularity: Memory Partition Level", "Operation: Partial Write",
+             "Vendor Syndrome: 0x04030201", "Memory Array Address: Unknown",
+             "Device Address: 0x11223344", "Resolution: 0x00001000"}},
+           {"shown though cut before the resolution", 0x16, {}, {}}});
+    Check(kMemoryError64,
+          {{"64-bit fields misread",
+            0,
+            {},
+            {"Type: Uncorrectable Error", "Granularity: Device Level", "Operation: Read",
+             "Vendor Syndrome: Unknown", "Memory Array Address: 0x1122334455667788",
+             "Device Address: Unknown", "Resolution: Unknown"}},
+           {"shown though cut before the resolution", 0x1E, {}, {}}});
+}
+
+TEST(Types18To33Test, MappedAddresses) {
+    const Lines array = {"Physical Array Handle: 0x0010", "Partition Width: 1"};
+    const Lines kilobytes = {"Starting Address: 0x3FFFFFFFC00", "Ending Address: 0x3FFFFFFFFFF",
+                             "Range Size: 1 kB"};
+    Check(kArrayMapped,
+          {{"addresses in kB misread",
+            0,
+            {},
+            {"Starting Address: 0x00040000000", "Ending Address: 0x0023FFFFFFF", "Range Size: 8 GB",
+             "Physical Array Handle: 0x0010", "Partition Width: 2"}},
+           {"shown though cut before the partition width", 0x0E, {}, {}}});
+    Lines extended = {"Starting Address: 0x0000001000000000k",
+                      "Ending Address: 0x00000017FFFFFFFFk", "Range Size: 32 GB"};
+    extended.insert(extended.end(), array.begin(), array.end());
+    Lines cut = kilobytes;
+    cut.insert(cut.end(), array.begin(), array.end());
+    Check(kArrayMappedExtended,
+          {{"extended addresses not followed", 0, {}, extended},
+           {"extended addresses read past a 2.1 Length", 0x0F, {}, cut},
+           {"extended addresses read from a Length that cuts them", 0x1E, {}, cut}});
+    const Lines device = {"Physical Device Handle: 0x0011",
+                          "Memory Array Mapped Address Handle: 0x0131",
+                          "Partition Row Position: <OUT OF SPEC>"};
+    Lines same = {"Starting Address: 0x0000001000000000k", "Ending Address: 0x0000001000000000k",
+                  "Range Size: Invalid"};
+    same.insert(same.end(), device.begin(), device.end());
+    Lines deviceCut = kilobytes;
+    deviceCut.insert(deviceCut.end(), device.begin(), device.end());
+    Check(kDeviceMapped,
+          {{"device addresses or positions misread",
+            0,
+            {},
+            {"Starting Address: 0x00000000000", "Ending Address: 0x000FFFFFFFF", "Range Size: 4 GB",
+             "Physical Device Handle: 0x0011", "Memory Array Mapped Address Handle: 0x0130",
+             "Partition Row Position: 1", "Interleave Position: 2",
+             "Interleaved Data Depth: Unknown"}},
+           {"shown though cut before the data depth", 0x12, {}, {}}});
+    Check(kDeviceMappedExtended,
+          {{"an empty extended range not invalid, or non-interleaved positions shown", 0, {}, same},
+           {"extended addresses read past a 2.1 Length", 0x13, {}, deviceCut}});
+}
+
+TEST(Types18To33Test, PointingDevice) {
+    Check(kPointingDevice,
+          {{"fields misread", 0, {}, {"Type: Touch Pad", "Interface: USB", "Buttons: 3"}},
+           {"3.5 interface not named",
+            0,
+            {{0x05, 0xA3}},
+            {"Type: Touch Pad", "Interface: I2C", "Buttons: 3"}},
+           {"shown though cut before the buttons", 0x06, {}, {}}});
+}
+
+TEST(Types18To33Test, PortableBattery) {
+    const Lines first = {"Location: Front", "Manufacturer: LGC"};
+    const Lines rest = {"Design Voltage: 11580 mV", "SBDS Version: 03.01", "Maximum Error: 2%"};
+    auto join = [](std::initializer_list<Lines> parts) {
+        Lines all;
+        for (const Lines& part : parts) all.insert(all.end(), part.begin(), part.end());
+        return all;
+    };
+    const Lines older = {"Manufacture Date: Not Specified", "Serial Number: X12", "Name: 01AV478",
+                         "Chemistry: Unknown"};
+    Check(kBattery, {{"SBDS fields not taken over",
+                      0,
+                      {},
+                      join({first,
+                            {"Serial Number: X12", "Name: 01AV478", "Design Capacity: 40000 mWh"},
+                            rest,
+                            {"SBDS Manufacture Date: 2019-02-09", "SBDS Chemistry: LiP",
+                             "OEM-specific Information: 0x12345678"}})},
+                     {"SBDS fields shown beside the older ones",
+                      0,
+                      {{0x06, 3}, {0x07, 0}, {0x09, 8}},
+                      join({first,
+                            {"Manufacture Date: X12", "Name: 01AV478", "Chemistry: Lithium Polymer",
+                             "Design Capacity: 40000 mWh"},
+                            rest,
+                            {"SBDS Serial Number: 070B", "OEM-specific Information: 0x12345678"}})},
+                     {"2.1 battery left empty fields out or used a multiplier",
+                      0x10,
+                      {},
+                      join({first, older, {"Design Capacity: 4000 mWh"}, rest})},
+                     {"multiplier not used before the SBDS fields",
+                      0x16,
+                      {},
+                      join({first, older, {"Design Capacity: 40000 mWh"}, rest})},
+                     {"shown though cut before the maximum error", 0x0F, {}, {}}});
+}
+
+TEST(Types18To33Test, SystemResetSecurityAndPowerControls) {
+    Check(kSystemReset,
+          {{"watchdog fields misread",
+            0,
+            {},
+            {"Status: Enabled", "Watchdog Timer: Present", "Boot Option: Operating System",
+             "Boot Option On Limit: Operating System", "Reset Count: 5", "Reset Limit: Unknown",
+             "Timer Interval: 10 min", "Timeout: 60 min"}},
+           {"fields of an absent watchdog shown",
+            0,
+            {{0x04, 0x1E}},
+            {"Status: Disabled", "Watchdog Timer: Not Present"}},
+           {"reserved boot option named",
+            0,
+            {{0x04, 0x20}},
+            {"Status: Disabled", "Watchdog Timer: Present", "Boot Option: <OUT OF SPEC> (0x00)",
+             "Boot Option On Limit: <OUT OF SPEC> (0x00)", "Reset Count: 5", "Reset Limit: Unknown",
+             "Timer Interval: 10 min", "Timeout: 60 min"}},
+           {"shown though cut before the timeout", 0x0C, {}, {}}});
+    Check(
+        kHardwareSecurity,
+        {{"statuses taken from the wrong bits",
+          0,
+          {},
+          {"Power-On Password Status: Disabled", "Keyboard Password Status: Enabled",
+           "Administrator Password Status: Not Implemented", "Front Panel Reset Status: Unknown"}},
+         {"shown though cut before the settings", 0x04, {}, {}}});
+    Check(kPowerControls, {{"BCD time misread", 0, {}, {"Next Scheduled Power-on: 12-31 23:*:07"}},
+                           {"values outside their ranges shown",
+                            0,
+                            {{0x04, 0x00}, {0x05, 0x32}, {0x06, 0x24}, {0x07, 0x00}, {0x08, 0x60}},
+                            {"Next Scheduled Power-on: *-* *:00:*"}},
+                           {"shown though cut before the second", 0x08, {}, {}}});
+}
+
+TEST(Types18To33Test, ProbesAndCoolingDevice) {
+    Check(
+        kVoltageProbe,
+        {{"voltages misread",
+          0,
+          {},
+          {"Description: VCore", "Location: Motherboard", "Status: OK", "Maximum Value: 10.000 V",
+           "Minimum Value: Unknown", "Resolution: 1.0 mV", "Tolerance: 0.100 V", "Accuracy: 10.00%",
+           "OEM-specific Information: 0x12345678", "Nominal Value: -1.000 V"}},
+         {"nominal value read past its Length",
+          0x14,
+          {},
+          {"Description: VCore", "Location: Motherboard", "Status: OK", "Maximum Value: 10.000 V",
+           "Minimum Value: Unknown", "Resolution: 1.0 mV", "Tolerance: 0.100 V", "Accuracy: 10.00%",
+           "OEM-specific Information: 0x12345678"}},
+         {"shown though cut before the OEM field", 0x13, {}, {}}});
+    Check(
+        kTemperatureProbe,
+        {{"temperatures misread",
+          0,
+          {},
+          {"Description: Ambient", "Location: Drive Back Plane", "Status: OK",
+           "Maximum Value: 100.0 deg C", "Minimum Value: -10.0 deg C", "Resolution: 0.125 deg C",
+           "Tolerance: 2.0 deg C", "Accuracy: 0.50%", "OEM-specific Information: 0x00000000",
+           "Nominal Value: Unknown"}},
+         {"location past the list named",
+          0x14,
+          {{0x05, 0x10}},
+          {"Description: Ambient", "Location: <OUT OF SPEC> (0x10)", "Status: <OUT OF SPEC> (0x00)",
+           "Maximum Value: 100.0 deg C", "Minimum Value: -10.0 deg C", "Resolution: 0.125 deg C",
+           "Tolerance: 2.0 deg C", "Accuracy: 0.50%", "OEM-specific Information: 0x00000000"}}});
+    Check(kCurrentProbe,
+          {{"currents misread",
+            0,
+            {},
+            {"Description: ABC", "Location: Add-in Card", "Status: Non-critical",
+             "Maximum Value: 5.000 A", "Minimum Value: 0.000 A", "Resolution: 0.5 mA",
+             "Tolerance: Unknown", "Accuracy: 0.15%", "OEM-specific Information: 0x00000001",
+             "Nominal Value: 2.000 A"}},
+           {"temperature location named for a current probe",
+            0,
+            {{0x05, 0x0C}},
+            {"Description: ABC", "Location: <OUT OF SPEC> (0x0C)", "Status: <OUT OF SPEC> (0x00)",
+             "Maximum Value: 5.000 A", "Minimum Value: 0.000 A", "Resolution: 0.5 mA",
+             "Tolerance: Unknown", "Accuracy: 0.15%", "OEM-specific Information: 0x00000001",
+             "Nominal Value: 2.000 A"}}});
+    Check(kCoolingDevice,
+          {{"cooling device misread",
+            0,
+            {},
+            {"Temperature Probe Handle: 0x01C0", "Type: Fan", "Status: OK", "Cooling Unit Group: 1",
+             "OEM-specific Information: 0x00000000", "Nominal Speed: 3000 rpm",
+             "Description: CPU Fan"}},
+           {"2.7 description read past its Length",
+            0x0E,
+            {},
+            {"Temperature Probe Handle: 0x01C0", "Type: Fan", "Status: OK", "Cooling Unit Group: 1",
+             "OEM-specific Information: 0x00000000", "Nominal Speed: 3000 rpm"}},
+           {"no probe or no group shown",
+            0x0C,
+            {{0x04, 0xFF}, {0x05, 0xFF}, {0x06, 0x6A}, {0x07, 0x00}},
+            {"Type: <OUT OF SPEC> (0x0A)", "Status: OK", "OEM-specific Information: 0x00000000"}},
+           {"shown though cut before the OEM field", 0x0B, {}, {}}});
+}
+
+TEST(Types18To33Test, RemoteAccessBootIntegrityAndSystemBoot) {
+    Check(kRemoteAccess, {{"connections taken from the wrong bits",
+                           0,
+                           {},
+                           {"Manufacturer Name: Intel", "Inbound Connection: Disabled",
+                            "Outbound Connection: Enabled"}},
+                          {"shown though cut before the connections", 0x05, {}, {}}});
+    const Lines entries = {"16-bit Entry Point Address: 1234:5678",
+                           "32-bit Entry Point Address: 0x87654321"};
+    Lines bad = {"Checksum: Invalid"};
+    bad.insert(bad.end(), entries.begin(), entries.end());
+    Lines good = {"Checksum: OK"};
+    good.insert(good.end(), entries.begin(), entries.end());
+    Check(kBootIntegrity, {{"checksum not over the whole structure", 0, {}, good},
+                           {"a wrong checksum passed", 0, {{0x04, 0x00}}, bad},
+                           {"shown though cut before the last reserved bytes", 0x1B, {}, {}}});
+    Check(kSystemBoot,
+          {{"status misread", 0, {}, {"Status: System watchdog timer expired"}},
+           {"status past the list named", 0, {{0x0A, 0x09}}, {"Status: <OUT OF SPEC> (0x09)"}},
+           {"OEM range misplaced", 0, {{0x0A, 0xBF}}, {"Status: OEM-specific"}},
+           {"product range misplaced", 0, {{0x0A, 0xC0}}, {"Status: Product-specific"}},
+           {"shown though cut before the status", 0x0A, {}, {}}});
+}
+
+}  // namespace
