@@ -15,9 +15,7 @@ namespace kelvo::test::standard {
 // clang-format off
 
 inline const Structure kMemoryError32 = {{
-    0x12,                     // 00h Type 18
-    0x17,                     // 01h Length
-    0x20, 0x01,               // 02h Handle 0120h
+    0x12, 0x17, 0x20, 0x01,   // 00h Type 18, 01h Length, 02h Handle 0120h
     0x03,                     // 04h Error Type: OK
     0x04,                     // 05h Error Granularity: Memory Partition Level
     0x05,                     // 06h Error Operation: Partial Write
@@ -28,9 +26,7 @@ inline const Structure kMemoryError32 = {{
 }, {}};
 
 inline const Structure kMemoryError64 = {{
-    0x21,                                            // 00h Type 33
-    0x1F,                                            // 01h Length
-    0x21, 0x01,                                      // 02h Handle 0121h
+    0x21, 0x1F, 0x21, 0x01,                          // 00h Type 33, 01h Length, 02h Handle 0121h
     0x0E,                                            // 04h Error Type: Uncorrectable Error
     0x03,                                            // 05h Error Granularity: Device Level
     0x03,                                            // 06h Error Operation: Read
@@ -43,9 +39,7 @@ inline const Structure kMemoryError64 = {{
 }, {}};
 
 inline const Structure kArrayMapped = {{
-    0x13,                                            // 00h Type 19
-    0x1F,                                            // 01h Length
-    0x30, 0x01,                                      // 02h Handle 0130h
+    0x13, 0x1F, 0x30, 0x01,                          // 00h Type 19, 01h Length, 02h Handle 0130h
     0x00, 0x00, 0x10, 0x00,                          // 04h Starting Address 00100000h kB (1 GB)
     0xFF, 0xFF, 0x8F, 0x00,                          // 08h Ending Address 008FFFFFh kB (the last kB
                                                      //     below 9 GB)
@@ -56,9 +50,7 @@ inline const Structure kArrayMapped = {{
 }, {}};
 
 inline const Structure kArrayMappedExtended = {{
-    0x13,                                            // 00h Type 19
-    0x1F,                                            // 01h Length
-    0x31, 0x01,                                      // 02h Handle 0131h
+    0x13, 0x1F, 0x31, 0x01,                          // 00h Type 19, 01h Length, 02h Handle 0131h
     0xFF, 0xFF, 0xFF, 0xFF,                          // 04h Starting Address FFFFFFFFh: the extended
                                                      //     ones hold it
     0xFF, 0xFF, 0xFF, 0xFF,                          // 08h Ending Address FFFFFFFFh
@@ -71,9 +63,7 @@ inline const Structure kArrayMappedExtended = {{
 }, {}};
 
 inline const Structure kDeviceMapped = {{
-    0x14,                                            // 00h Type 20
-    0x23,                                            // 01h Length
-    0x40, 0x01,                                      // 02h Handle 0140h
+    0x14, 0x23, 0x40, 0x01,                          // 00h Type 20, 01h Length, 02h Handle 0140h
     0x00, 0x00, 0x00, 0x00,                          // 04h Starting Address 0
     0xFF, 0xFF, 0x3F, 0x00,                          // 08h Ending Address 003FFFFFh kB (4 GB)
     0x11, 0x00,                                      // 0Ch Memory Device Handle 0011h
@@ -86,9 +76,7 @@ inline const Structure kDeviceMapped = {{
 }, {}};
 
 inline const Structure kDeviceMappedExtended = {{
-    0x14,                                            // 00h Type 20
-    0x23,                                            // 01h Length
-    0x41, 0x01,                                      // 02h Handle 0141h
+    0x14, 0x23, 0x41, 0x01,                          // 00h Type 20, 01h Length, 02h Handle 0141h
     0xFF, 0xFF, 0xFF, 0xFF,                          // 04h Starting Address FFFFFFFFh: the extended
                                                      //     ones hold it
     0xFF, 0xFF, 0xFF, 0xFF,                          // 08h Ending Address FFFFFFFFh
@@ -105,18 +93,14 @@ inline const Structure kDeviceMappedExtended = {{
 }, {}};
 
 inline const Structure kPointingDevice = {{
-    0x15,                     // 00h Type 21
-    0x07,                     // 01h Length
-    0x50, 0x01,               // 02h Handle 0150h
+    0x15, 0x07, 0x50, 0x01,   // 00h Type 21, 01h Length, 02h Handle 0150h
     0x07,                     // 04h Type: Touch Pad
     0xA2,                     // 05h Interface: USB
     0x03,                     // 06h Number of Buttons 3
 }, {}};
 
 inline const Structure kBattery = {{
-    0x16,                     // 00h Type 22
-    0x1A,                     // 01h Length
-    0x60, 0x01,               // 02h Handle 0160h
+    0x16, 0x1A, 0x60, 0x01,   // 00h Type 22, 01h Length, 02h Handle 0160h
     0x01,                     // 04h Location: string 1
     0x02,                     // 05h Manufacturer: string 2
     0x00,                     // 06h Manufacture Date: none, the SBDS date holds it
@@ -136,9 +120,7 @@ inline const Structure kBattery = {{
 }, {"Front", "LGC", "X12", "01AV478", "03.01", "LiP"}};
 
 inline const Structure kSystemReset = {{
-    0x17,                     // 00h Type 23
-    0x0D,                     // 01h Length
-    0x70, 0x01,               // 02h Handle 0170h
+    0x17, 0x0D, 0x70, 0x01,   // 00h Type 23, 01h Length, 02h Handle 0170h
     0x2B,                     // 04h Capabilities: bit 0 enabled; bits 2:1 01b operating system;
                               //     bits 4:3 01b; bit 5 watchdog timer
     0x05, 0x00,               // 05h Reset Count 5
@@ -148,17 +130,13 @@ inline const Structure kSystemReset = {{
 }, {}};
 
 inline const Structure kHardwareSecurity = {{
-    0x18,                     // 00h Type 24
-    0x05,                     // 01h Length
-    0x80, 0x01,               // 02h Handle 0180h
+    0x18, 0x05, 0x80, 0x01,   // 00h Type 24, 01h Length, 02h Handle 0180h
     0x1B,                     // 04h Settings: bits 7:6 00b disabled, 5:4 01b enabled, 3:2 10b not
                               //     implemented, 1:0 11b unknown
 }, {}};
 
 inline const Structure kPowerControls = {{
-    0x19,                     // 00h Type 25
-    0x09,                     // 01h Length
-    0x90, 0x01,               // 02h Handle 0190h
+    0x19, 0x09, 0x90, 0x01,   // 00h Type 25, 01h Length, 02h Handle 0190h
     0x12,                     // 04h Next Scheduled Power-on Month 12 (BCD)
     0x31,                     // 05h Day-of-month 31
     0x23,                     // 06h Hour 23
@@ -167,9 +145,7 @@ inline const Structure kPowerControls = {{
 }, {}};
 
 inline const Structure kVoltageProbe = {{
-    0x1A,                     // 00h Type 26
-    0x16,                     // 01h Length
-    0xA0, 0x01,               // 02h Handle 01A0h
+    0x1A, 0x16, 0xA0, 0x01,   // 00h Type 26, 01h Length, 02h Handle 01A0h
     0x01,                     // 04h Description: string 1
     0x67,                     // 05h Location and Status: bits 4:0 00111b motherboard, 7:5 011b OK
     0x10, 0x27,               // 06h Maximum Value 10000 (mV)
@@ -182,9 +158,7 @@ inline const Structure kVoltageProbe = {{
 }, {"VCore"}};
 
 inline const Structure kCoolingDevice = {{
-    0x1B,                     // 00h Type 27
-    0x0F,                     // 01h Length
-    0xB0, 0x01,               // 02h Handle 01B0h
+    0x1B, 0x0F, 0xB0, 0x01,   // 00h Type 27, 01h Length, 02h Handle 01B0h
     0xC0, 0x01,               // 04h Temperature Probe Handle 01C0h
     0x63,                     // 06h Device Type and Status: bits 4:0 00011b fan, 7:5 011b OK
     0x01,                     // 07h Cooling Unit Group 1
@@ -194,9 +168,7 @@ inline const Structure kCoolingDevice = {{
 }, {"CPU Fan"}};
 
 inline const Structure kTemperatureProbe = {{
-    0x1C,                     // 00h Type 28
-    0x16,                     // 01h Length
-    0xC0, 0x01,               // 02h Handle 01C0h
+    0x1C, 0x16, 0xC0, 0x01,   // 00h Type 28, 01h Length, 02h Handle 01C0h
     0x01,                     // 04h Description: string 1
     0x6F,                     // 05h Location and Status: bits 4:0 01111b drive back plane, 7:5 011b
                               //     OK
@@ -210,9 +182,7 @@ inline const Structure kTemperatureProbe = {{
 }, {"Ambient"}};
 
 inline const Structure kCurrentProbe = {{
-    0x1D,                     // 00h Type 29
-    0x16,                     // 01h Length
-    0xD0, 0x01,               // 02h Handle 01D0h
+    0x1D, 0x16, 0xD0, 0x01,   // 00h Type 29, 01h Length, 02h Handle 01D0h
     0x01,                     // 04h Description: string 1
     0x8B,                     // 05h Location and Status: bits 4:0 01011b add-in card, 7:5 100b non-
                               //     critical
@@ -226,17 +196,13 @@ inline const Structure kCurrentProbe = {{
 }, {"ABC"}};
 
 inline const Structure kRemoteAccess = {{
-    0x1E,                     // 00h Type 30
-    0x06,                     // 01h Length
-    0xE0, 0x01,               // 02h Handle 01E0h
+    0x1E, 0x06, 0xE0, 0x01,   // 00h Type 30, 01h Length, 02h Handle 01E0h
     0x01,                     // 04h Manufacturer Name: string 1
     0x02,                     // 05h Connections: bit 0 inbound disabled, bit 1 outbound enabled
 }, {"Intel"}};
 
 inline const Structure kBootIntegrity = {{
-    0x1F,                                            // 00h Type 31
-    0x1C,                                            // 01h Length
-    0xF0, 0x01,                                      // 02h Handle 01F0h
+    0x1F, 0x1C, 0xF0, 0x01,                          // 00h Type 31, 01h Length, 02h Handle 01F0h
     0x70,                                            // 04h Checksum: 70h makes the bytes add up to
                                                      //     0
     0x00,                                            // 05h Reserved
@@ -249,9 +215,7 @@ inline const Structure kBootIntegrity = {{
 }, {}};
 
 inline const Structure kSystemBoot = {{
-    0x20,                                // 00h Type 32
-    0x0B,                                // 01h Length
-    0x00, 0x02,                          // 02h Handle 0200h
+    0x20, 0x0B, 0x00, 0x02,              // 00h Type 32, 01h Length, 02h Handle 0200h
     0x00, 0x00, 0x00, 0x00, 0x00, 0x00,  // 04h Reserved
     0x08,                                // 0Ah Boot Status: system watchdog timer expired
 }, {}};
