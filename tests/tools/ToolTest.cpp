@@ -267,14 +267,13 @@ std::string DmidecodeWidth(const std::string& width) {
     return std::regex_replace(width, std::regex(" bit$"), "-bit") + " ";
 }
 
-// Runs both tools on the table file `path` and compares, for every structure of the nine types,
+// Runs both tools on the table file `path` and compares, for every structure that the tool shows,
 // the fields that both show; returns how many.
 // `skipped` holds "type/label/value" of values that dmidecode words otherwise.
 std::size_t CompareWithDmidecode(const ToolTest& test, const std::string& path,
                                  const std::set<std::string>& skipped = {},
                                  std::set<std::string>* newer = nullptr) {
-    const Outcome theirs =
-        test.Command("dmidecode -t 0,1,2,3,4,9,11,16,17 --from-dump " + test.DumpFor(path));
+    const Outcome theirs = test.Command("dmidecode --from-dump " + test.DumpFor(path));
     const Outcome ours = test.Tool("--file " + path);
     EXPECT_EQ(theirs.status, 0) << path << theirs.err;
     EXPECT_EQ(ours.status, 0) << path << ours.err;
@@ -320,7 +319,7 @@ std::size_t CompareWithDmidecode(const ToolTest& test, const std::string& path,
 // A table whose structures take every value of each enumerated field that the tool names, and
 // every flag bit: structure i of each type holds i in each of its enumerations, processor
 // families past FFh follow (family FEh, the word at 28h), then chassis whose contained elements
-// name structure types and board types.
+// name structure types and board types, then each enumeration of types 18 to 33.
 RawTable NamesSweep() {
     kelvo::test::TableBuilder table(3, 2);
     std::uint16_t handle = 0;
@@ -364,6 +363,18 @@ RawTable NamesSweep() {
         auto& chassis = add(3, 0x16 + 3 * count, {{0x05, 3}, {0x13, count}, {0x14, 3}});
         for (unsigned i = 0; i < count; ++i)
             chassis.BytesAt(0x15 + 3 * i, {static_cast<std::uint8_t>(first + i), 1, 2});
+    }
+    // A battery of the 2.1 layout shows its chemistry whatever it is.
+    for (unsigned v = 0; v < 0x100; ++v) {
+        for (const std::uint8_t type : {18, 33})
+            add(type, type == 18 ? 0x17 : 0x1F, {{0x04, v}, {0x05, v}, {0x06, v}});
+        add(21, 0x07, {{0x04, v}, {0x05, v}});
+        add(22, 0x10, {{0x09, v}});
+        add(23, 0x0D, {{0x04, v}});
+        add(24, 0x05, {{0x04, v}});
+        for (const std::uint8_t type : {26, 28, 29}) add(type, 0x14, {{0x05, v}});
+        add(27, 0x0C, {{0x06, v}});
+        add(32, 0x0B, {{0x0A, v}});
     }
     return table.End().Raw();
 }
