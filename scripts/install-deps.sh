@@ -8,7 +8,7 @@ packages=(cmake ninja-build g++ googletest libgtest-dev
           clang-14 libclang-rt-14-dev valgrind libbenchmark-dev
           lld-14 llvm-14 libc++-14-dev libwine-dev python3
           python3-pip python3-venv python3-setuptools python3-wheel pkg-config
-          dpkg-dev man-db)
+          dpkg-dev man-db abigail-tools)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

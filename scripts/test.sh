@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: Linux (GCC), Linux with AddressSanitizer and UBSan, Windows
-# (mingw-w64 cross build, run under Wine), the packages people install (packages), then the
+# (mingw-w64 cross build, run under Wine), the exported interface against the last release's
+# (abi), the packages people install (packages), then the
 # hardening runs of test-hardening.sh (fuzzing, valgrind, ThreadSanitizer, benchmark build). Pass
 # configuration names to run only those.
 set -euo pipefail
@@ -10,7 +11,8 @@ root=$PWD
 bash scripts/install-deps.sh
 
 configs=("$@")
-[ "${#configs[@]}" -gt 0 ] || configs=(linux asan windows packages fuzz valgrind tsan bench-build)
+[ "${#configs[@]}" -gt 0 ] ||
+    configs=(linux asan windows abi packages fuzz valgrind tsan bench-build)
 jobs=$(nproc)
 
 build() {  # build DIR [cmake options...]
@@ -48,6 +50,15 @@ run_windows() {
     ctest --test-dir build/windows --output-on-failure || status=$?
     /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
     return "$status"
+}
+
+# The libraries' exported interface against the baseline of the last release (abi/), from the
+# builds of the linux and windows configurations.
+run_abi() {
+    build build/linux >/dev/null
+    bash scripts/check-abi.sh linux build/linux
+    build build/windows -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+    bash scripts/check-abi.sh windows build/windows
 }
 
 # What people install, each installed and used as people do: the Debian packages of an optimized
