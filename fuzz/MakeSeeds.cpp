@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "support/ManagementStructures.h"
 #include "support/StandardStructures18To33.h"
 #include "support/Tables.h"
 #if KELVO_SEEDS_WITH_TOOL
@@ -105,6 +106,7 @@ int main(int argc, char** argv) {
     kelvo::test::TableBuilder types18To33(3, 9);
     for (const auto* s : kelvo::test::standard::kTypes18To33) AddTo(types18To33, *s);
     seed("types-18-to-33", types18To33.End().Raw());
+    seed("types-34-to-46", kelvo::test::standard::ManagementTable());
 
     // The captured tables, read in whatever format they were kept.
     if (argc == 3 && fs::is_directory(argv[2])) {

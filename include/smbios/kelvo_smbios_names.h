@@ -80,6 +80,36 @@ typedef int32_t ksmbios_name_list;
 /* Type 32: the first byte of Boot Status, 0 to 127 (128 to 191 are OEM-specific, 192 to 255
  * product-specific). */
 #define KSMBIOS_NAMES_SYSTEM_BOOT_STATUS 42
+/* Type 34. */
+#define KSMBIOS_NAMES_MANAGEMENT_DEVICE_TYPE 43
+#define KSMBIOS_NAMES_MANAGEMENT_DEVICE_ADDRESS_TYPE 44
+/* Type 38: the register spacing is bits 7:6 of the byte at 10h. */
+#define KSMBIOS_NAMES_IPMI_INTERFACE_TYPE 45
+#define KSMBIOS_NAMES_IPMI_REGISTER_SPACING 46
+/* Type 39: bits 9:7, 13:10 and 6:3 of the Power Supply Characteristics. */
+#define KSMBIOS_NAMES_POWER_SUPPLY_STATUS 47
+#define KSMBIOS_NAMES_POWER_SUPPLY_TYPE 48
+#define KSMBIOS_NAMES_POWER_SUPPLY_RANGE_SWITCHING 49
+/* Type 41: bits 6:0 of the Device Type. */
+#define KSMBIOS_NAMES_ONBOARD_DEVICE_TYPE 50
+/* Type 37. */
+#define KSMBIOS_NAMES_MEMORY_CHANNEL_TYPE 51
+/* Type 43: bits 2 to 5 of the Characteristics. */
+#define KSMBIOS_NAMES_TPM_CHARACTERISTIC_BITS 52
+/* Type 44: the Processor Type of the processor-specific block. */
+#define KSMBIOS_NAMES_PROCESSOR_ARCHITECTURE 53
+/* Type 45. */
+#define KSMBIOS_NAMES_FIRMWARE_VERSION_FORMAT 54
+#define KSMBIOS_NAMES_FIRMWARE_ID_FORMAT 55
+#define KSMBIOS_NAMES_FIRMWARE_CHARACTERISTIC_BITS 56
+#define KSMBIOS_NAMES_FIRMWARE_STATE 57
+/* Type 46: the IDs that the standard defines (8000h to BFFFh the BIOS vendor's, C000h to
+ * FFFFh the OEM's). */
+#define KSMBIOS_NAMES_STRING_PROPERTY_ID 58
+/* Type 42: the interface types, a network interface's device types and the protocols. */
+#define KSMBIOS_NAMES_HOST_INTERFACE_TYPE 59
+#define KSMBIOS_NAMES_HOST_INTERFACE_DEVICE_TYPE 60
+#define KSMBIOS_NAMES_HOST_INTERFACE_PROTOCOL 61
 
 /* The name of `value` in `list`, or null. Never fails otherwise; an unknown list gives null. */
 KSMBIOS_API const char* KSMBIOS_CALL ksmbios_name(ksmbios_name_list list, uint32_t value);

@@ -144,6 +144,16 @@ std::string FieldContext::String(std::uint64_t number) const {
     return shown;
 }
 
+unsigned FieldContext::StringCount() const {
+    unsigned count = 0;
+    while (count < 255 &&
+           !pimpl::LookupString(table_, start_ + 4, length_, static_cast<std::uint8_t>(count + 1))
+                .empty()) {
+        ++count;
+    }
+    return count;
+}
+
 Field& FieldContext::Add(std::string text) {
     Field& field = out_.emplace_back();
     const FieldDef& row = Row();
@@ -228,15 +238,28 @@ void ByKind(FieldContext& c, std::uint64_t value) {
     }
 }
 
+// Some firmware gives a management device (type 34) a Length of 10h although its formatted area
+// ends at 0Bh, where its first string begins: five printable bytes there are read as that
+// string's start, as dmidecode does.
+pimpl::StructureRef FixedUp(const pimpl::StructureRef& structure) {
+    if (structure.type != 34 || structure.length != 0x10) return structure;
+    for (unsigned i = 0x0B; i < 0x10; ++i) {
+        const std::uint8_t byte = structure.table.U8(structure.start + i);
+        if (byte < 0x20 || byte > 0x7E) return structure;
+    }
+    pimpl::StructureRef fixed = structure;
+    fixed.length = 0x0B;
+    return fixed;
+}
+
 }  // namespace
 
 void DecodeFields(const pimpl::StructureRef& structure, std::uint16_t version,
                   std::vector<Field>& out) {
-    const schema::TypeDef* type = schema::FindType(structure.type);
-    if (type == nullptr) return;
-    FieldContext c(structure, version, *type, out);
-    for (std::size_t i = 0; i < type->fieldCount; ++i) {
-        const FieldDef& row = type->fields[i];
+    const schema::TypeDef& type = schema::Describing(structure.type);
+    FieldContext c(FixedUp(structure), version, type, out);
+    for (std::size_t i = 0; i < type.fieldCount; ++i) {
+        const FieldDef& row = type.fields[i];
         if (row.kind == Kind::Part || !c.Select(i)) continue;
         std::uint64_t value = c.Value();
         if (row.hasOmit && value == row.omit && structure.length >= row.omitFrom) continue;

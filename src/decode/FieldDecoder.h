@@ -26,7 +26,8 @@ struct Field {
 };
 
 // Appends the fields of `structure` to `out`, read through its type's rows; `version` is the
-// table's (major * 256 + minor). Nothing for a type that the schema does not describe.
+// table's (major * 256 + minor). A type that the schema does not describe shows its bytes and
+// strings.
 void DecodeFields(const pimpl::StructureRef& structure, std::uint16_t version,
                   std::vector<Field>& out);
 

@@ -116,6 +116,16 @@ void Scaled(FieldContext& c, int decimals, double divisor) {
     c.Add(WithUnit(number, row.unit), code);
 }
 
+// `count` bytes from the current row's offset in hex, sixteen a line.
+std::vector<std::string> ByteLines(const FieldContext& c, std::uint64_t count) {
+    std::vector<std::string> lines;
+    for (std::uint64_t i = 0; i < count; ++i) {
+        if (i % 16 == 0) lines.emplace_back();
+        lines.back() += Printf(i % 16 ? " %02llX" : "%02llX", c.Read(i, 1));
+    }
+    return lines;
+}
+
 }  // namespace
 
 namespace formatters {
@@ -486,6 +496,212 @@ void BootStatus(FieldContext& c) {
         c.Add("OEM-specific", status);
     } else {
         c.Add(NameOf(c.Row().names, status), status);
+    }
+}
+
+// A two's complement number of the row's width, with the row's unit.
+void Signed(FieldContext& c) {
+    const std::uint64_t value = c.Value();
+    const unsigned bits = 8u * c.Row().width;
+    const std::uint64_t sign = 1ull << (bits - 1);
+    const long long number =
+        static_cast<long long>(value & (sign - 1)) - static_cast<long long>(value & sign);
+    std::string text = std::to_string(number);
+    if (c.Row().unit != nullptr) text += std::string(" ") + c.Row().unit;
+    c.Add(text, value);
+}
+
+// A version in the byte's two nibbles: 51h is 5.1.
+void NibblePair(FieldContext& c) {
+    c.Add(Printf("%llu.%llu", c.Value() >> 4, c.Value() & 0xFu), c.Value());
+}
+
+void LowerHex(FieldContext& c) { c.Add(Printf("0x%02llx", c.Value()), c.Value()); }
+
+void NvStorageDevice(FieldContext& c) {
+    if (c.Value() != 0xFF) {
+        c.Add(std::to_string(c.Value()), c.Value());
+        return;
+    }
+    Field& field = c.Add("Not Present", c.Value());
+    field.label = "NV Storage Device";
+}
+
+// SSIF: the SMBus target address in bits 7:1. Otherwise bit 0, with the modifier's bit 4 as
+// its value where the Length holds it, says I/O space (1) or memory.
+void IpmiBaseAddress(FieldContext& c) {
+    const std::uint64_t address = c.Value();
+    if (c.Resolved("ipmi_device.interface_type") == 4) {
+        c.Add(Printf("0x%02llX (SMBus)", (address & 0xFFu) >> 1), address);
+        return;
+    }
+    const std::uint64_t lowest = c.HasPart() ? c.PartValue() : 0;
+    const std::uint64_t shown = (address & ~1ull) | lowest;
+    c.Add(Printf("0x%08llX%08llX ", shown >> 32, shown & 0xFFFFFFFFu) +
+              (address & 1u ? "(I/O)" : "(Memory-mapped)"),
+          address);
+}
+
+void IpmiModifier(FieldContext& c) {
+    if (c.Resolved("ipmi_device.interface_type") == 4) return;
+    const std::uint64_t bits = c.Value();
+    c.Add(NameOf(c.Row().names, bits >> 6), bits);
+    if ((bits & 0x08u) == 0) return;
+    c.Add(bits & 0x02u ? "Active High" : "Active Low").label = "Interrupt Polarity";
+    c.Add(bits & 0x01u ? "Level" : "Edge").label = "Interrupt Trigger Mode";
+}
+
+// Bit 1: present; bits 9:7 the status.
+void PowerSupplyStatus(FieldContext& c) {
+    const std::uint64_t bits = c.Value();
+    c.Add(bits & 0x2u ? "Present, " + NameOf(c.Row().names, bits >> 7 & 0x7u) : "Not Present",
+          bits);
+}
+
+// The whole formatted area.
+void HeaderAndData(FieldContext& c) { c.Add("").items = ByteLines(c, c.Length()); }
+
+// An array of bytes.
+void HexLines(FieldContext& c) { c.Add("").items = ByteLines(c, c.Count()); }
+
+// Every string of the set, one a line; nothing without strings.
+void StringSet(FieldContext& c) {
+    const unsigned count = c.StringCount();
+    if (count == 0) return;
+    std::vector<std::string> strings;
+    for (unsigned i = 1; i <= count; ++i) strings.push_back(c.String(i));
+    c.Add("").items = std::move(strings);
+}
+
+// Each device: its load and its handle, two fields of their own.
+void MemoryChannelDevices(FieldContext& c) {
+    const std::uint64_t devices = c.Count();
+    for (std::uint64_t i = 0; i < devices; ++i) {
+        const std::uint64_t at = i * c.Stride();
+        const std::string device = c.Row().label + (" " + std::to_string(i + 1));
+        c.Add(std::to_string(c.Read(at, 1))).label = device + " Load";
+        c.Add(Hex4(c.Read(at + 1, 2))).label = device + " Handle";
+    }
+}
+
+// Each entry a field of its own: the field it names, its string and its value. An entry that
+// is too short, or runs past the Length, ends the list.
+void AdditionalInformation(FieldContext& c) {
+    const std::uint64_t entries = c.Resolved("additional_information.entry_count");
+    const std::uint64_t first = c.Row().offset;
+    std::uint64_t at = 0;
+    for (std::uint64_t i = 0; i < entries; ++i) {
+        const std::uint64_t size = c.Read(at, 1);
+        std::vector<std::string> lines;
+        const bool whole = size >= 5 && first + at + size <= c.Length();
+        if (whole) {
+            lines.push_back("Referenced Handle: " + Hex4(c.Read(at + 1, 2)));
+            lines.push_back(Printf("Referenced Offset: 0x%02llx", c.Read(at + 3, 1)));
+            lines.push_back("String: " + c.String(c.Read(at + 4, 1)));
+            const std::uint64_t width = size - 5;
+            lines.push_back(width == 1   ? Printf("Value: 0x%02llx", c.Read(at + 5, 1))
+                            : width == 2 ? Printf("Value: 0x%04llx", c.Read(at + 5, 2))
+                            : width == 4 ? Printf("Value: 0x%08llx", c.Read(at + 5, 4))
+                                         : "Value: Unexpected size");
+        }
+        Field& field = c.Add("");
+        field.label += " " + std::to_string(i + 1);
+        field.items = std::move(lines);
+        if (!whole) return;
+        at += size;
+    }
+}
+
+// Characters up to the first NUL, others than printable ASCII as dots.
+void VendorText(FieldContext& c) {
+    std::string text;
+    for (unsigned i = 0; i < c.Row().width; ++i) {
+        const auto byte = static_cast<char>(c.Read(i, 1));
+        if (byte == '\0') break;
+        text += byte >= 32 && byte < 127 ? byte : '.';
+    }
+    c.Add(text, c.Value());
+}
+
+// Major and minor, the minor the part that follows.
+void DottedPair(FieldContext& c) { c.Add(Printf("%llu.%llu", c.Value(), c.PartValue())); }
+
+// TPM 1.2: the revision bytes of its version structure; TPM 2.0: two words.
+void TpmFirmware(FieldContext& c) {
+    const std::uint64_t major = c.Resolved("tpm_device.major_spec_version");
+    const std::uint64_t version = c.Value();
+    if (major == 1) {
+        c.Add(Printf("%llu.%llu", c.Read(2, 1), c.Read(3, 1)), version);
+    } else if (major == 2) {
+        c.Add(Printf("%llu.%llu", version >> 16, version & 0xFFFFu), version);
+    }
+}
+
+void TpmCharacteristics(FieldContext& c) {
+    const schema::FieldDef& row = c.Row();
+    const std::uint64_t bits = c.Value();
+    std::vector<std::string> items;
+    if (bits & (1u << 2)) {
+        items.emplace_back(ksmbios_name(row.names, 2));
+    } else {
+        items = BitNames(row, bits);
+    }
+    Field& field = c.Add(items.empty() ? row.none : "", bits);
+    field.items = std::move(items);
+}
+
+void ImageSize(FieldContext& c) {
+    const std::uint64_t size = c.Value();
+    c.Add(size == ~0ull ? "Unknown" : MemorySize(size, 0), size);
+}
+
+// Every named bit, set or not: "Updatable: Yes".
+void YesNoBits(FieldContext& c) {
+    const schema::FieldDef& row = c.Row();
+    const std::uint64_t bits = c.Value();
+    std::vector<std::string> items;
+    for (unsigned bit = row.firstBit; bit <= row.lastBit; ++bit) {
+        items.push_back(NameOf(row.names, bit) + (bits >> bit & 1u ? ": Yes" : ": No"));
+    }
+    c.Add("", bits).items = std::move(items);
+}
+
+// The IDs from 8000h on are the BIOS vendor's, from C000h on the OEM's.
+void StringPropertyId(FieldContext& c) {
+    const std::uint64_t id = c.Value();
+    if (id >= 0xC000) {
+        c.Add(Printf("OEM-specific (0x%04llX)", id), id);
+    } else if (id >= 0x8000) {
+        c.Add(Printf("BIOS vendor-specific (0x%04llX)", id), id);
+    } else {
+        c.Add(NameOf(c.Row().names, id), id);
+    }
+}
+
+// A network interface (40h): its device type (80h and up the OEM's) and the IDs of a USB or PCI
+// device, then the ID of each protocol record that follows the data (a count, then records of a
+// type, a length and that many bytes) as far as the Length holds them whole.
+void HostInterfaceData(FieldContext& c) {
+    if (c.Resolved("host_interface.interface_type") != 0x40 || c.Count() == 0) return;
+    const std::uint64_t device = c.Read(0, 1);
+    c.Add(device >= 0x80 ? "OEM" : NameOf(c.Row().names, device), device);
+    static const char* const usb[] = {"idVendor", "idProduct"};
+    static const char* const pci[] = {"VendorID", "DeviceID", "SubVendorID", "SubDeviceID"};
+    const unsigned ids = device == 2 ? 2 : device == 3 ? 4 : 0;
+    for (unsigned i = 0; i < ids && 1 + 2 * ids <= c.Count(); ++i) {
+        c.Add(Printf("0x%04llx", c.Read(1 + 2 * i, 2))).label = device == 2 ? usb[i] : pci[i];
+    }
+    const std::uint64_t records = c.Count();
+    const std::uint64_t count = c.Read(records, 1);
+    std::uint64_t at = records + 1;
+    for (std::uint64_t i = 0; i < count; ++i) {
+        const std::uint64_t end = at + 2 + c.Read(at + 1, 1);
+        if (c.Row().offset + end > c.Length()) return;
+        const std::uint64_t protocol = c.Read(at, 1);
+        c.Add(Printf("%02llx (", protocol) +
+              NameOf(KSMBIOS_NAMES_HOST_INTERFACE_PROTOCOL, protocol) + ")")
+            .label = "Protocol ID";
+        at = end;
     }
 }
 

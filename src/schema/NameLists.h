@@ -992,6 +992,179 @@ inline constexpr Name kSystemBootStatus[] = {
     {0x08, "System watchdog timer expired"},
 };
 
+inline constexpr Name kManagementDeviceType[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "LM75"},
+    {0x04, "LM78"},
+    {0x05, "LM79"},
+    {0x06, "LM80"},
+    {0x07, "LM81"},
+    {0x08, "ADM9240"},
+    {0x09, "DS1780"},
+    {0x0A, "MAX1617"},
+    {0x0B, "GL518SM"},
+    {0x0C, "W83781D"},
+    {0x0D, "HT82H791"},
+};
+
+inline constexpr Name kManagementDeviceAddressType[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "I/O Port"},
+    {0x04, "Memory"},
+    {0x05, "SMBus"},
+};
+
+inline constexpr Name kIpmiInterfaceType[] = {
+    {0x00, "Unknown"},
+    {0x01, "KCS (Keyboard Control Style)"},
+    {0x02, "SMIC (Server Management Interface Chip)"},
+    {0x03, "BT (Block Transfer)"},
+    {0x04, "SSIF (SMBus System Interface)"},
+};
+
+inline constexpr Name kIpmiRegisterSpacing[] = {
+    {0x00, "Successive Byte Boundaries"},
+    {0x01, "32-bit Boundaries"},
+    {0x02, "16-byte Boundaries"},
+};
+
+inline constexpr Name kPowerSupplyStatus[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "OK"},
+    {0x04, "Non-critical"},
+    {0x05, "Critical"},
+};
+
+inline constexpr Name kPowerSupplyType[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "Linear"},
+    {0x04, "Switching"},
+    {0x05, "Battery"},
+    {0x06, "UPS"},
+    {0x07, "Converter"},
+    {0x08, "Regulator"},
+};
+
+inline constexpr Name kPowerSupplyRangeSwitching[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "Manual"},
+    {0x04, "Auto-switch"},
+    {0x05, "Wide Range"},
+    {0x06, "N/A"},
+};
+
+inline constexpr Name kOnboardDeviceType[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "Video"},
+    {0x04, "SCSI Controller"},
+    {0x05, "Ethernet"},
+    {0x06, "Token Ring"},
+    {0x07, "Sound"},
+    {0x08, "PATA Controller"},
+    {0x09, "SATA Controller"},
+    {0x0A, "SAS Controller"},
+    {0x0B, "Wireless LAN"},
+    {0x0C, "Bluetooth"},
+    {0x0D, "WWAN"},
+    {0x0E, "eMMC"},
+    {0x0F, "NVMe Controller"},
+    {0x10, "UFS Controller"},
+};
+
+inline constexpr Name kMemoryChannelType[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "RamBus"},
+    {0x04, "SyncLink"},
+};
+
+inline constexpr Name kTpmCharacteristicBits[] = {
+    {0x02, "TPM Device characteristics not supported"},
+    {0x03, "Family configurable via firmware update"},
+    {0x04, "Family configurable via platform software support"},
+    {0x05, "Family configurable via OEM proprietary mechanism"},
+};
+
+inline constexpr Name kProcessorArchitecture[] = {
+    {0x00, "Reserved"},
+    {0x01, "IA32 (x86)"},
+    {0x02, "x64 (x86-64, Intel64, AMD64, EM64T)"},
+    {0x03, "Intel Itanium architecture"},
+    {0x04, "32-bit ARM (Aarch32)"},
+    {0x05, "64-bit ARM (Aarch64)"},
+    {0x06, "32-bit RISC-V (RV32)"},
+    {0x07, "64-bit RISC-V (RV64)"},
+    {0x08, "128-bit RISC-V (RV128)"},
+    {0x09, "32-bit LoongArch (LoongArch32)"},
+    {0x0A, "64-bit LoongArch (LoongArch64)"},
+};
+
+inline constexpr Name kFirmwareVersionFormat[] = {
+    {0x00, "Free-form"},
+    {0x01, "MAJOR.MINOR"},
+    {0x02, "32-bit hexadecimal"},
+    {0x03, "64-bit hexadecimal"},
+};
+
+inline constexpr Name kFirmwareIdFormat[] = {
+    {0x00, "Free-form"},
+    {0x01, "UEFI GUID"},
+};
+
+inline constexpr Name kFirmwareCharacteristicBits[] = {
+    {0x00, "Updatable"},
+    {0x01, "Write-Protect"},
+};
+
+inline constexpr Name kFirmwareState[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "Disabled"},
+    {0x04, "Enabled"},
+    {0x05, "Absent"},
+    {0x06, "Stand-by Offline"},
+    {0x07, "Stand-by Spare"},
+    {0x08, "Unavailable Offline"},
+};
+
+inline constexpr Name kStringPropertyId[] = {
+    {0x0000, "Reserved"},
+    {0x0001, "UEFI device path"},
+};
+
+inline constexpr Name kHostInterfaceType[] = {
+    {0x02, "KCS: Keyboard Controller Style"},
+    {0x03, "8250 UART Register Compatible"},
+    {0x04, "16450 UART Register Compatible"},
+    {0x05, "16550/16550A UART Register Compatible"},
+    {0x06, "16650/16650A UART Register Compatible"},
+    {0x07, "16750/16750A UART Register Compatible"},
+    {0x08, "16850/16850A UART Register Compatible"},
+    {0x40, "Network"},
+    {0xF0, "OEM"},
+};
+
+inline constexpr Name kHostInterfaceDeviceType[] = {
+    {0x02, "USB"},
+    {0x03, "PCI/PCIe"},
+    {0x04, "USB v2"},
+    {0x05, "PCI/PCIe v2"},
+};
+
+inline constexpr Name kHostInterfaceProtocol[] = {
+    {0x00, "Reserved"},
+    {0x01, "Reserved"},
+    {0x02, "IPMI"},
+    {0x03, "MCTP"},
+    {0x04, "Redfish over IP"},
+    {0xF0, "OEM"},
+};
 // clang-format on
 
 }  // namespace kelvo::shared::smbios::schema

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "schema/Types.h"
+#include "schema/types/Undescribed.h"
 
 namespace kelvo::shared::smbios::schema {
 
@@ -95,7 +96,7 @@ constexpr bool AllConsistent() {
         if (i > 0 && kTypes[i - 1].type >= kTypes[i].type) return false;
         if (!Consistent(kTypes[i])) return false;
     }
-    return true;
+    return Consistent(kOemSpecific) && Consistent(kUnknownType);
 }
 static_assert(AllConsistent(), "a type's rows do not hold together");
 
@@ -109,6 +110,11 @@ const TypeDef* FindType(std::uint8_t type) {
         if (row.type == type) return &row;
     }
     return nullptr;
+}
+
+const TypeDef& Describing(std::uint8_t type) {
+    if (const TypeDef* row = FindType(type)) return *row;
+    return type >= 128 ? kOemSpecific : kUnknownType;
 }
 
 const FieldDef* FindField(const TypeDef& type, const char* key) {

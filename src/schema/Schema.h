@@ -194,7 +194,8 @@ struct FieldDef {
 // Table versions, as major * 256 + minor.
 constexpr std::uint16_t V2_0 = 0x0200, V2_1 = 0x0201, V2_2 = 0x0202, V2_3 = 0x0203, V2_4 = 0x0204,
                         V2_5 = 0x0205, V2_6 = 0x0206, V2_7 = 0x0207, V2_8 = 0x0208, V3_0 = 0x0300,
-                        V3_1 = 0x0301, V3_2 = 0x0302, V3_3 = 0x0303;
+                        V3_1 = 0x0301, V3_2 = 0x0302, V3_3 = 0x0303, V3_4 = 0x0304, V3_5 = 0x0305,
+                        V3_6 = 0x0306, V3_7 = 0x0307, V3_8 = 0x0308, V3_9 = 0x0309;
 
 // A field row: key, label, offset, width, the version that introduced it, and its kind.
 constexpr FieldDef Row(const char* key, const char* label, std::uint8_t offset, std::uint8_t width,
@@ -225,6 +226,11 @@ std::size_t TypeCount();
 
 // The row of structure type `type`, or null when the schema does not describe it.
 const TypeDef* FindType(std::uint8_t type);
+
+// The row that describes structures of `type`: its own, or for a type that the schema does not
+// describe, the row that shows any structure as its bytes and strings (an OEM-specific type from
+// 128 on, an unknown type below).
+const TypeDef& Describing(std::uint8_t type);
 
 // The row of field `key` of `type`, or null.
 const FieldDef* FindField(const TypeDef& type, const char* key);

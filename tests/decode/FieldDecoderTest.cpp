@@ -9,40 +9,17 @@
 #include <string>
 #include <vector>
 
+#include "support/DecodedLines.h"
 #include "support/StandardStructures.h"
 #include "support/TableBuilder.h"
 
 namespace {
 
-using kelvo::shared::smbios::detail::DecodeFields;
-using kelvo::shared::smbios::detail::Field;
-using kelvo::shared::smbios::pimpl::StructureRef;
-using kelvo::shared::smbios::pimpl::TableView;
-using kelvo::test::BufferReader;
 namespace standard = kelvo::test::standard;
 using Lines = std::vector<std::string>;
 
-// The structure cut to `length` (0: as written), alone in a table, decoded at `version`; its
-// fields as the tool prints them: "Label: value", then each list line under it.
-Lines Decode(const standard::Structure& written, std::uint8_t length, std::uint16_t version) {
-    standard::Structure s = written;
-    if (length != 0) {
-        s.formatted.resize(length);
-        s.formatted[1] = length;
-    }
-    kelvo::test::TableBuilder builder;
-    standard::AddTo(builder, s);
-    const std::vector<std::uint8_t> raw = builder.End().Raw();
-    const BufferReader buffer(std::vector<std::uint8_t>(raw.begin() + 8, raw.end()));
-    const TableView table(buffer.GetData(), buffer.GetSize());
-    std::vector<Field> fields;
-    DecodeFields(StructureRef{table, 0, s.Type(), s.formatted[1], s.Handle()}, version, fields);
-    Lines lines;
-    for (const Field& f : fields) {
-        lines.push_back(f.label + ":" + (f.text.empty() ? "" : " " + f.text));
-        for (const std::string& item : f.items) lines.push_back("\t" + item);
-    }
-    return lines;
+Lines Decode(const standard::Structure& s, std::uint8_t length, std::uint16_t version) {
+    return standard::DecodedLines(s, length, version);
 }
 
 struct Case {

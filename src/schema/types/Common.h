@@ -18,5 +18,10 @@ constexpr TypeDef Type(std::uint8_t type, const char* key, const char* title, co
                        const char* keyword, const FieldDef (&fields)[N]) {
     return TypeDef{type, key, title, name, keyword, fields, N};
 }
+// A type with no fields of its own.
+constexpr TypeDef Type(std::uint8_t type, const char* key, const char* title, const char* name,
+                       const char* keyword) {
+    return TypeDef{type, key, title, name, keyword, nullptr, 0};
+}
 
 }  // namespace kelvo::shared::smbios::schema

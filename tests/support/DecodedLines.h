@@ -1,0 +1,41 @@
+#pragma once
+
+// A structure written from the standard, decoded by the generic decoder as the tool prints its
+// fields: "Label: value", then each list line under it after a tab.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "decode/FieldDecoder.h"
+#include "support/StandardStructures.h"
+#include "support/TableBuilder.h"
+
+namespace kelvo::test::standard {
+
+// The structure cut to `length` (0: as written), alone in a table, decoded at `version`.
+inline std::vector<std::string> DecodedLines(const Structure& written, std::uint8_t length,
+                                             std::uint16_t version) {
+    using namespace kelvo::shared::smbios;
+    Structure s = written;
+    if (length != 0) {
+        s.formatted.resize(length);
+        s.formatted[1] = length;
+    }
+    TableBuilder builder;
+    AddTo(builder, s);
+    const std::vector<std::uint8_t> raw = builder.End().Raw();
+    const BufferReader buffer(std::vector<std::uint8_t>(raw.begin() + 8, raw.end()));
+    const pimpl::TableView table(buffer.GetData(), buffer.GetSize());
+    std::vector<detail::Field> fields;
+    detail::DecodeFields(pimpl::StructureRef{table, 0, s.Type(), s.formatted[1], s.Handle()},
+                         version, fields);
+    std::vector<std::string> lines;
+    for (const detail::Field& f : fields) {
+        lines.push_back(f.label + ":" + (f.text.empty() ? "" : " " + f.text));
+        for (const std::string& item : f.items) lines.push_back("\t" + item);
+    }
+    return lines;
+}
+
+}  // namespace kelvo::test::standard
