@@ -1,8 +1,6 @@
 # The fuzzers' seed corpus, written at build time into DIR by the seed maker NAME (MakeSeeds.cpp)
 # from the table builder and the captured tables: one folder per target, with the inputs that
 # were once findings (regressions/). Used by the fuzz build and by the tests' replay of it.
-set(KELVO_CAPTURED_TABLES ${PROJECT_SOURCE_DIR}/../shared/tables CACHE PATH
-    "Captured SMBIOS tables, added to the seed corpus when present")
 
 function(kelvo_add_seed_corpus name dir)
     add_executable(${name} ${PROJECT_SOURCE_DIR}/fuzz/MakeSeeds.cpp)
