@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "capi/Calls.h"
 #include "capi/Handle.h"
 #include "source/TableSource.h"
 
@@ -14,31 +15,11 @@ namespace {
 
 using kelvo::shared::error::Error;
 using kelvo::shared::smbios::SMBiosInfo;
+using kelvo::shared::smbios::capi::Fits;
+using kelvo::shared::smbios::capi::Guarded;
 using kelvo::shared::smbios::capi::OwnedBytesReader;
 using kelvo::shared::smbios::capi::RawStructure;
-
-template <class Work>
-ksmbios_status Guarded(Work&& work) noexcept {
-    try {
-        return work();
-    } catch (const std::bad_alloc&) {
-        return KSMBIOS_OUT_OF_MEMORY;
-    } catch (...) {
-        return KSMBIOS_INTERNAL_ERROR;
-    }
-}
-
-// A caller structure is filled only when it says it is at least as large as this version's.
-template <class Out>
-bool Fits(const Out* out) {
-    return out->struct_size >= sizeof(Out);
-}
-
-template <class Out>
-void Store(Out* out, Out value) {
-    value.struct_size = out->struct_size;
-    std::memcpy(out, &value, sizeof(Out));
-}
+using kelvo::shared::smbios::capi::Store;
 
 // The C++ interface's parse (over the handle's reader, or the default reader when
 // `useDefaultReader`).

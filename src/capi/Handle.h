@@ -9,6 +9,7 @@
 #include <smbios/SMBiosInfo.h>
 #include <smbios/kelvo_smbios.h>
 
+#include "decode/FieldDecoder.h"
 #include "source/TableSource.h"
 
 // What a ksmbios_table handle holds: its own copy of the raw table, the C++ interface's parse
@@ -26,6 +27,12 @@ private:
     const std::vector<std::uint8_t>& bytes_;
 };
 
+// A structure's fields, decoded on first use, with the pointer arrays of their lists.
+struct StructureFields {
+    std::vector<detail::Field> fields;
+    std::vector<std::vector<const char*>> items;  // one per field
+};
+
 // One structure of the table as it is.
 struct RawStructure {
     std::uint8_t type = 0;
@@ -35,6 +42,7 @@ struct RawStructure {
     std::uint64_t formattedSize = 0;
     std::vector<std::string> strings;  // string 1 first
     const void* record = nullptr;      // the decoded record for the nine types
+    mutable std::unique_ptr<StructureFields> fields;
 };
 
 // Every structure of the nine types, decoded; deques keep each record where it was made.
