@@ -5,6 +5,7 @@
 // parse, or that lacks a structure or a record that was shown.
 #include <smbios/SMBiosInfo.h>
 #include <smbios/kelvo_smbios.h>
+#include <smbios/kelvo_smbios_source.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -21,7 +22,6 @@
 #include "LogEverything.h"
 #include "Output.h"
 #include "Records.h"
-#include "Structures.h"
 #include "TableOutput.h"
 
 namespace {
@@ -104,11 +104,9 @@ void Run(const RawTable& raw) {
         report.minor = info.minor_version;
         report.revision = info.dmi_revision;
         report.source = "raw";
-        const auto version =
-            static_cast<std::uint16_t>(info.major_version << 8 | info.minor_version);
         for (std::size_t i = 0; i < info.structure_count; ++i) {
             DecodedStructure structure;
-            if (DecodeStructure(table.get(), i, version, structure)) {
+            if (ReadStructure(table.get(), i, structure)) {
                 report.structures.push_back(std::move(structure));
             }
         }
@@ -120,9 +118,13 @@ void Run(const RawTable& raw) {
         }
     }
 
-    const RawReader reader(raw);
+    // The records of the handle's own bytes, as the tool reads a file's.
+    const std::uint8_t* bytes = nullptr;
+    std::size_t size = 0;
+    ksmbios_get_raw(table.get(), &bytes, &size);
+    const RawReader reader(bytes, size);
     const kelvo::shared::smbios::SMBiosInfo records(&reader);
-    Report described = Describe(records, &raw);
+    Report described = Describe(records, table.get());
     if (TextReport(described).empty()) Finding("no records text");
     const Outline document = Parsed(JsonReport(described));
     for (const Section& section : described.sections) {

@@ -1,11 +1,13 @@
 #include "Records.h"
 
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <type_traits>
 
 #include <smbios/RecordFields.h>
-
-#include "common/TableView.h"
+#include <smbios/kelvo_smbios_fields.h>
+#include <smbios/kelvo_smbios_source.h>
 
 namespace kelvo::smbios_tool {
 
@@ -65,22 +67,38 @@ private:
     std::string block_;
 };
 
-// The handles from the baseboard's offset 0Fh on. The record only points into the table and
-// gives the structure's count, which need not fit: only handles inside the structure's Length
-// and inside the table are read, through the bounded reader over the table the tool holds.
-std::vector<std::uint64_t> ContainedHandles(const TypeBaseboard& board, const RawTable* raw) {
+// The handles from the baseboard's offset 0Fh on. The record only points into the table: the
+// structure it points into is found by address among the table's type-2 structures, and its
+// handles are the library's field of them (none when its Length cuts the list short).
+std::vector<std::uint64_t> ContainedHandles(const TypeBaseboard& board,
+                                            const ksmbios_table* table) {
     std::vector<std::uint64_t> handles;
-    const auto* first = reinterpret_cast<const std::uint8_t*>(board.ContainedObjectHandles);
-    if (first == nullptr || raw == nullptr) return handles;
-    const kelvo::shared::smbios::pimpl::TableView table(raw->data(), raw->size());
-    // Where the pointer lies in the table; a pointer outside it gives no offset that maps back.
-    const std::uint64_t at =
-        reinterpret_cast<std::uintptr_t>(first) - reinterpret_cast<std::uintptr_t>(raw->data());
-    if (table.Address(at) != first || at < 0x0F) return handles;
-    const std::uint8_t length = table.U8(at - 0x0F + 1);
-    for (unsigned i = 0; i < board.NumberOfContainedObjectHandles; ++i) {
-        if (0x0F + 2 * i + 2 > length || !table.Contains(at + 2 * i, 2)) break;
-        handles.push_back(table.U16(at + 2 * i));
+    const auto first = reinterpret_cast<std::uintptr_t>(board.ContainedObjectHandles);
+    ksmbios_table_info info{};
+    info.struct_size = sizeof info;
+    if (first == 0 || table == nullptr || ksmbios_get_table_info(table, &info) != KSMBIOS_OK) {
+        return handles;
+    }
+    for (std::size_t i = 0; i < info.structure_count; ++i) {
+        ksmbios_structure structure{};
+        structure.struct_size = sizeof structure;
+        ksmbios_get_structure(table, i, &structure);
+        if (structure.type != 2 ||
+            reinterpret_cast<std::uintptr_t>(structure.formatted) + 0x0F != first) {
+            continue;
+        }
+        std::size_t count = 0;
+        ksmbios_get_field_count(table, i, &count);
+        for (std::size_t f = 0; f < count; ++f) {
+            ksmbios_field field{};
+            field.struct_size = sizeof field;
+            if (ksmbios_get_field(table, i, f, &field) != KSMBIOS_OK ||
+                std::strcmp(field.key, "baseboard.contained_object_handles") != 0) {
+                continue;
+            }
+            for (std::size_t item = 0; item < field.item_count; ++item)
+                handles.push_back(std::strtoull(field.items[item], nullptr, 16));
+        }
     }
     return handles;
 }
@@ -100,7 +118,7 @@ std::vector<std::string> OemStrings(const TypeOemStrings& oem) {
 // One field of a record, as its description says to show it.
 struct Lister {
     Fields& out;
-    const RawTable* raw;
+    const ksmbios_table* table;
 
     template <class B, class T>
     void operator()(const B& b, const fields::Number<B, T>& f) const {
@@ -124,7 +142,7 @@ struct Lister {
     }
     void operator()(const TypeBaseboard& b,
                     const fields::Kept<TypeBaseboard, const std::uint16_t*>& f) const {
-        out.Numbers(f.name, ContainedHandles(b, raw), 4);
+        out.Numbers(f.name, ContainedHandles(b, table), 4);
     }
     void operator()(const TypeOemStrings& b,
                     const fields::Kept<TypeOemStrings, std::int32_t>& f) const {
@@ -142,14 +160,14 @@ struct Lister {
 };
 
 template <class Record>
-void AddRecord(Report& report, const Record& record, const RawTable* raw) {
+void AddRecord(Report& report, const Record& record, const ksmbios_table* table) {
     using Layout = fields::Layout<Record>;
     report.sections.push_back(
         {Layout::name,
          std::string(Layout::title) + " (type " + std::to_string(Layout::type) + ")",
          {}});
     Fields out(report.sections.back());
-    const Lister list{out, raw};
+    const Lister list{out, table};
     fields::ForEachBlock<Record>([&](auto block) {
         out.Block(block.name);
         const auto& b = fields::Access(record, block);
@@ -160,38 +178,44 @@ void AddRecord(Report& report, const Record& record, const RawTable* raw) {
 
 }  // namespace
 
-void DescribeTable(Report& report, const RawTable& raw) {
-    const kelvo::shared::smbios::pimpl::TableView header(raw.data(), raw.size());
-    if (!header.Contains(0, kRawHeaderSize)) return;
+void DescribeTable(Report& report, const ksmbios_table* table) {
+    ksmbios_table_info info{};
+    info.struct_size = sizeof info;
+    const std::uint8_t* raw = nullptr;
+    std::size_t size = 0;
+    if (ksmbios_get_table_info(table, &info) != KSMBIOS_OK ||
+        ksmbios_get_raw(table, &raw, &size) != KSMBIOS_OK) {
+        return;
+    }
     report.hasTable = true;
-    report.major = header.U8(1);
-    report.minor = header.U8(2);
-    report.dmiRevision = header.U8(3);
-    report.length = raw.size() - kRawHeaderSize;
+    report.major = info.major_version;
+    report.minor = info.minor_version;
+    report.dmiRevision = info.dmi_revision;
+    report.length = size - kRawHeaderSize;
 }
 
-Report Describe(const SMBiosInfo& info, const RawTable* raw) {
+Report Describe(const SMBiosInfo& info, const ksmbios_table* table) {
     Report report{};
     const int version = static_cast<int>(info.GetSMBiosVersion());
     if (version != 0) {
         report.version = std::to_string(version >> 8) + "." + std::to_string(version & 0xFF);
     }
-    if (raw != nullptr) DescribeTable(report, *raw);
+    if (table != nullptr) DescribeTable(report, table);
     if (const kelvo::shared::error::Error& error = info.GetError()) {
         std::vector<char> text(kelvo::shared::error::Error::ToString(error, nullptr) + 1u);
         kelvo::shared::error::Error::ToString(error, text.data());
         report.error = text.data();
     }
 
-    AddRecord(report, info.GetTypeBios(), raw);
-    AddRecord(report, info.GetTypeSysInfo(), raw);
-    AddRecord(report, info.GetTypeBaseboard(), raw);
-    AddRecord(report, info.GetTypeSystemEnclosure(), raw);
-    AddRecord(report, info.GetTypeProcessor(), raw);
-    AddRecord(report, info.GetSystemSlot(), raw);
-    AddRecord(report, info.GetTypeOemStrings(), raw);
-    AddRecord(report, info.GetTypePhysicalMemory(), raw);
-    AddRecord(report, info.GetTypeMemoryDevice(), raw);
+    AddRecord(report, info.GetTypeBios(), table);
+    AddRecord(report, info.GetTypeSysInfo(), table);
+    AddRecord(report, info.GetTypeBaseboard(), table);
+    AddRecord(report, info.GetTypeSystemEnclosure(), table);
+    AddRecord(report, info.GetTypeProcessor(), table);
+    AddRecord(report, info.GetSystemSlot(), table);
+    AddRecord(report, info.GetTypeOemStrings(), table);
+    AddRecord(report, info.GetTypePhysicalMemory(), table);
+    AddRecord(report, info.GetTypeMemoryDevice(), table);
     return report;
 }
 

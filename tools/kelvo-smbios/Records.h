@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <smbios/SMBiosInfo.h>
+#include <smbios/kelvo_smbios.h>
 
 #include "TableFile.h"
 
@@ -44,12 +45,12 @@ struct Report {
     std::vector<Section> sections;
 };
 
-// Describes `info`. `source` is the table that `info` was read from, when the tool holds it: it
-// gives the raw header and bounds the baseboard's contained handles, which the record only
+// Describes `info`. `table` is the handle whose bytes `info` was read from, when the tool holds
+// one: it gives the raw header and the baseboard's contained handles, which the record only
 // points at.
-Report Describe(const kelvo::shared::smbios::SMBiosInfo& info, const RawTable* source);
+Report Describe(const kelvo::shared::smbios::SMBiosInfo& info, const ksmbios_table* table);
 
-// Sets the report's raw header from `raw`.
-void DescribeTable(Report& report, const RawTable& raw);
+// Sets the report's raw header from the handle's table.
+void DescribeTable(Report& report, const ksmbios_table* table);
 
 }  // namespace kelvo::smbios_tool

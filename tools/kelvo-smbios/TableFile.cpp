@@ -2,18 +2,17 @@
 // made for the table. Reading them is the library's (the C interface's ksmbios_open_file_with).
 #include "TableFile.h"
 
+#include <smbios/kelvo_smbios_source.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-
-#include "common/TableView.h"
+#include <memory>
 
 namespace kelvo::smbios_tool {
 
 namespace {
-
-using kelvo::shared::smbios::pimpl::TableView;
 
 constexpr std::size_t kEntryPoint3Size = 0x18;
 constexpr std::size_t kEntryPoint21Size = 0x1F;
@@ -30,21 +29,40 @@ std::uint8_t Sum(const std::vector<std::uint8_t>& bytes, std::size_t from, std::
     return sum;
 }
 
+// Where structure `index` ends: after the NUL that closes its string set.
+std::uint64_t StructureEnd(const ksmbios_table* table, std::size_t index,
+                           const ksmbios_structure& structure) {
+    std::uint64_t end = structure.offset + structure.length + (structure.string_count ? 1 : 2);
+    for (std::size_t number = 1; number <= structure.string_count; ++number) {
+        const char* text = nullptr;
+        std::size_t size = 0;
+        ksmbios_get_string(table, index, static_cast<std::uint8_t>(number), &text, &size);
+        end += size + 1;
+    }
+    return end;
+}
+
 }  // namespace
 
-std::vector<std::uint8_t> EntryPoint(const RawTable& raw, std::uint64_t tableAddress) {
-    const TableView whole(raw.data(), raw.size());
-    const TableView table = whole.Sub(kRawHeaderSize, whole.Size() - kRawHeaderSize);
-    const std::uint64_t length = table.Size();
-    const std::uint8_t major = whole.U8(1);
-    const std::uint8_t minor = whole.U8(2);
+std::vector<std::uint8_t> EntryPoint(const ksmbios_table* table, std::uint64_t tableAddress) {
+    ksmbios_table_info info{};
+    info.struct_size = sizeof info;
+    const std::uint8_t* raw = nullptr;
+    std::size_t size = 0;
+    if (ksmbios_get_table_info(table, &info) != KSMBIOS_OK ||
+        ksmbios_get_raw(table, &raw, &size) != KSMBIOS_OK || size < kRawHeaderSize) {
+        throw FileError("not written: no SMBIOS table was read");
+    }
+    const std::uint64_t length = size - kRawHeaderSize;
+    const std::uint8_t major = info.major_version;
+    const std::uint8_t minor = info.minor_version;
     if (major >= 3) {
         std::vector<std::uint8_t> entry(kEntryPoint3Size);
         std::memcpy(entry.data(), "_SM3_", 5);
         entry[6] = kEntryPoint3Size;
         entry[7] = major;
         entry[8] = minor;
-        entry[9] = whole.U8(3);
+        entry[9] = info.dmi_revision;
         entry[0x0A] = 1;  // entry point revision 3.0
         Put(entry, 0x0C, length, 4);
         Put(entry, 0x10, tableAddress, 8);
@@ -59,15 +77,14 @@ std::vector<std::uint8_t> EntryPoint(const RawTable& raw, std::uint64_t tableAdd
     // are counted up to the end-of-table structure, as dmidecode reads them.
     std::size_t count = 0;
     std::uint64_t largest = 0;
-    for (std::uint64_t p = 0; table.Contains(p, 4) && table.U8(p + 1) >= 4;) {
-        const std::uint64_t start = p;
-        const std::uint8_t type = table.U8(p);
-        p += table.U8(p + 1);
-        while (p + 1 < length && (table.U8(p) != 0 || table.U8(p + 1) != 0)) ++p;
-        p = std::min(p + 2, length);
+    for (std::size_t i = 0; i < info.structure_count; ++i) {
+        ksmbios_structure structure{};
+        structure.struct_size = sizeof structure;
+        ksmbios_get_structure(table, i, &structure);
+        if (structure.length < 4) break;
         ++count;
-        largest = std::max(largest, p - start);
-        if (type == 127) break;
+        const std::uint64_t end = std::min(StructureEnd(table, i, structure), length);
+        largest = std::max(largest, end - structure.offset);
     }
     std::vector<std::uint8_t> entry(kEntryPoint21Size);
     std::memcpy(entry.data(), "_SM_", 4);
@@ -83,6 +100,13 @@ std::vector<std::uint8_t> EntryPoint(const RawTable& raw, std::uint64_t tableAdd
     entry[0x15] = static_cast<std::uint8_t>(-Sum(entry, 0x10, 0x0F));
     entry[4] = static_cast<std::uint8_t>(-Sum(entry, 0, entry.size()));
     return entry;
+}
+
+std::vector<std::uint8_t> EntryPoint(const RawTable& raw, std::uint64_t tableAddress) {
+    ksmbios_table* opened = nullptr;
+    ksmbios_open_bytes(raw.data(), raw.size(), &opened);
+    const std::unique_ptr<ksmbios_table, void (*)(ksmbios_table*)> table(opened, &ksmbios_close);
+    return EntryPoint(table.get(), tableAddress);
 }
 
 std::vector<std::uint8_t> DumpBin(const RawTable& raw) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <smbios/IFirmwareReader.h>
+#include <smbios/kelvo_smbios.h>
 
 namespace kelvo::smbios_tool {
 
@@ -23,9 +24,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// An SMBIOS entry point for `raw`'s table placed at `tableAddress`: "_SM3_" for a 3.x table,
-// the 2.1 "_SM_" one otherwise, with its checksums. Throws FileError for a table that the 2.1
-// entry point cannot describe. Expects a raw table at least as long as its header.
+// An SMBIOS entry point for the handle's table placed at `tableAddress`: "_SM3_" for a 3.x
+// table, the 2.1 "_SM_" one otherwise, with its checksums. Throws FileError for a handle without
+// a readable table and for a table that the 2.1 entry point cannot describe.
+std::vector<std::uint8_t> EntryPoint(const ksmbios_table* table, std::uint64_t tableAddress);
+// The same for a raw table, opened with ksmbios_open_bytes.
 std::vector<std::uint8_t> EntryPoint(const RawTable& raw, std::uint64_t tableAddress);
 
 // `raw` as dmidecode --dump-bin writes a table: the entry point, then the table at 20h.
@@ -37,12 +40,14 @@ void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
 // Hands a raw table to SMBiosInfo.
 class RawReader : public kelvo::shared::smbios::IFirmwareReader {
 public:
-    explicit RawReader(const RawTable& raw) : raw_(raw) {}
-    const std::uint8_t* GetData() const override { return raw_.data(); }
-    std::uint64_t GetSize() const override { return raw_.size(); }
+    RawReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    explicit RawReader(const RawTable& raw) : RawReader(raw.data(), raw.size()) {}
+    const std::uint8_t* GetData() const override { return data_; }
+    std::uint64_t GetSize() const override { return size_; }
 
 private:
-    const RawTable& raw_;
+    const std::uint8_t* data_;
+    std::size_t size_;
 };
 
 }  // namespace kelvo::smbios_tool

@@ -1,10 +1,45 @@
 #include "TableOutput.h"
 
+#include <smbios/kelvo_smbios_fields.h>
+
 #include <cstdio>
 
 #include <nlohmann/json.hpp>
 
 namespace kelvo::smbios_tool {
+
+bool ReadStructure(const ksmbios_table* table, std::size_t index, DecodedStructure& out) {
+    ksmbios_structure structure{};
+    structure.struct_size = sizeof structure;
+    std::size_t typeIndex = 0;
+    ksmbios_schema_type type{};
+    type.struct_size = sizeof type;
+    std::size_t count = 0;
+    if (ksmbios_get_structure(table, index, &structure) != KSMBIOS_OK ||
+        ksmbios_schema_find_type(structure.type, &typeIndex) != KSMBIOS_OK ||
+        ksmbios_schema_get_type(typeIndex, &type) != KSMBIOS_OK ||
+        ksmbios_get_field_count(table, index, &count) != KSMBIOS_OK) {
+        return false;
+    }
+    out.handle = structure.handle;
+    out.type = structure.type;
+    out.length = structure.length;
+    out.title = type.title;
+    out.fields.resize(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        ksmbios_field field{};
+        field.struct_size = sizeof field;
+        if (ksmbios_get_field(table, index, i, &field) != KSMBIOS_OK) return false;
+        DecodedField& shown = out.fields[i];
+        shown.key = field.key;
+        shown.label = field.label;
+        shown.value = field.text;
+        shown.items.assign(field.items, field.items + field.item_count);
+        if (field.has_raw) shown.raw = field.raw;
+        shown.reference = field.reference != 0;
+    }
+    return true;
+}
 
 namespace {
 

@@ -1,12 +1,36 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "Structures.h"
+#include <smbios/kelvo_smbios.h>
 
 namespace kelvo::smbios_tool {
+
+// One field of a structure as the library shows it: a label, the value as text (names, units),
+// the number that the table holds when the value is a number, and for lists their lines.
+struct DecodedField {
+    std::string key;  // the library's key of the field: "memory_device.size"
+    std::string label;
+    std::string value;               // empty for a bare list
+    std::vector<std::string> items;  // the lines of a list
+    std::optional<std::uint64_t> raw;
+    bool reference = false;  // a handle or raw identifier: left out by --quiet
+};
+
+struct DecodedStructure {
+    std::uint16_t handle = 0;
+    std::uint8_t type = 0;
+    std::uint8_t length = 0;
+    std::string title;
+    std::vector<DecodedField> fields;
+};
+
+// Structure `index` of `table` with the fields that the library decodes (ksmbios_get_field).
+// Returns false for a type that the library does not describe.
+bool ReadStructure(const ksmbios_table* table, std::size_t index, DecodedStructure& out);
 
 // The table as the default output shows it: its version line and every structure of the nine
 // types in table order.

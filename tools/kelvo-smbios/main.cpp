@@ -11,6 +11,7 @@
 #include <smbios/Logger.h>
 #include <smbios/SMBiosInfo.h>
 #include <smbios/kelvo_smbios.h>
+#include <smbios/kelvo_smbios_fields.h>
 #include <smbios/kelvo_smbios_source.h>
 #include <CLI/CLI.hpp>
 
@@ -53,55 +54,78 @@ void PrintMachineError(const std::string& libraryText) {
 
 void Print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
 
-// dmidecode's type keywords.
-const std::map<std::string, std::set<int>> kTypeKeywords = {{"bios", {0, 13}},
-                                                            {"system", {1, 12, 15, 23, 32}},
-                                                            {"baseboard", {2, 10, 41}},
-                                                            {"chassis", {3}},
-                                                            {"processor", {4}},
-                                                            {"memory", {5, 6, 16, 17}},
-                                                            {"cache", {7}},
-                                                            {"connector", {8}},
-                                                            {"slot", {9}}};
+// The -t keywords: each type row of the library's description names dmidecode's keyword that
+// selects it.
+std::map<std::string, std::set<int>> TypeKeywords() {
+    std::map<std::string, std::set<int>> keywords;
+    std::size_t count = 0;
+    ksmbios_schema_type_count(&count);
+    for (std::size_t i = 0; i < count; ++i) {
+        ksmbios_schema_type type{};
+        type.struct_size = sizeof type;
+        if (ksmbios_schema_get_type(i, &type) == KSMBIOS_OK && type.keyword != nullptr) {
+            keywords[type.keyword].insert(type.type);
+        }
+    }
+    return keywords;
+}
 
-// dmidecode's string keywords: the structure type and the field whose value they print.
-struct StringKeyword {
-    int type;
-    const char* label;
+// dmidecode's string keywords, each the key of the field whose value it prints. A field key
+// itself is taken too.
+const std::map<std::string, std::string> kStringKeywords = {
+    {"bios-vendor", "bios.vendor"},
+    {"bios-version", "bios.version"},
+    {"bios-release-date", "bios.release_date"},
+    {"bios-revision", "bios.system_bios_major_release"},
+    {"firmware-revision", "bios.embedded_controller_major_release"},
+    {"system-manufacturer", "system.manufacturer"},
+    {"system-product-name", "system.product_name"},
+    {"system-version", "system.version"},
+    {"system-serial-number", "system.serial_number"},
+    {"system-uuid", "system.uuid"},
+    {"system-sku-number", "system.sku_number"},
+    {"system-family", "system.family"},
+    {"baseboard-manufacturer", "baseboard.manufacturer"},
+    {"baseboard-product-name", "baseboard.product"},
+    {"baseboard-version", "baseboard.version"},
+    {"baseboard-serial-number", "baseboard.serial_number"},
+    {"baseboard-asset-tag", "baseboard.asset_tag"},
+    {"chassis-manufacturer", "chassis.manufacturer"},
+    {"chassis-type", "chassis.type"},
+    {"chassis-version", "chassis.version"},
+    {"chassis-serial-number", "chassis.serial_number"},
+    {"chassis-asset-tag", "chassis.asset_tag"},
+    {"processor-family", "processor.processor_family"},
+    {"processor-manufacturer", "processor.processor_manufacturer"},
+    {"processor-version", "processor.processor_version"},
+    {"processor-frequency", "processor.current_speed"},
 };
-const std::map<std::string, StringKeyword> kStringKeywords = {
-    {"bios-vendor", {0, "Vendor"}},
-    {"bios-version", {0, "Version"}},
-    {"bios-release-date", {0, "Release Date"}},
-    {"bios-revision", {0, "BIOS Revision"}},
-    {"firmware-revision", {0, "Firmware Revision"}},
-    {"system-manufacturer", {1, "Manufacturer"}},
-    {"system-product-name", {1, "Product Name"}},
-    {"system-version", {1, "Version"}},
-    {"system-serial-number", {1, "Serial Number"}},
-    {"system-uuid", {1, "UUID"}},
-    {"system-sku-number", {1, "SKU Number"}},
-    {"system-family", {1, "Family"}},
-    {"baseboard-manufacturer", {2, "Manufacturer"}},
-    {"baseboard-product-name", {2, "Product Name"}},
-    {"baseboard-version", {2, "Version"}},
-    {"baseboard-serial-number", {2, "Serial Number"}},
-    {"baseboard-asset-tag", {2, "Asset Tag"}},
-    {"chassis-manufacturer", {3, "Manufacturer"}},
-    {"chassis-type", {3, "Type"}},
-    {"chassis-version", {3, "Version"}},
-    {"chassis-serial-number", {3, "Serial Number"}},
-    {"chassis-asset-tag", {3, "Asset Tag"}},
-    {"processor-family", {4, "Family"}},
-    {"processor-manufacturer", {4, "Manufacturer"}},
-    {"processor-version", {4, "Version"}},
-    {"processor-frequency", {4, "Current Speed"}},
-};
+
+// True when `key` names a field of the library's description.
+bool IsFieldKey(const std::string& key) {
+    std::size_t count = 0;
+    ksmbios_schema_type_count(&count);
+    for (std::size_t t = 0; t < count; ++t) {
+        ksmbios_schema_type type{};
+        type.struct_size = sizeof type;
+        ksmbios_schema_get_type(t, &type);
+        for (std::size_t f = 0; f < type.field_count; ++f) {
+            ksmbios_schema_field field{};
+            field.struct_size = sizeof field;
+            if (ksmbios_schema_get_field(t, f, &field) == KSMBIOS_OK && key == field.key &&
+                field.label[0] != '\0') {
+                return true;
+            }
+        }
+    }
+    return false;
+}
 
 // The -t values as type numbers: numbers (decimal or 0x hex) and keywords.
 bool ParseTypes(const std::vector<std::string>& values, std::set<int>& types) {
+    const std::map<std::string, std::set<int>> keywords = TypeKeywords();
     for (const std::string& value : values) {
-        if (const auto keyword = kTypeKeywords.find(value); keyword != kTypeKeywords.end()) {
+        if (const auto keyword = keywords.find(value); keyword != keywords.end()) {
             types.insert(keyword->second.begin(), keyword->second.end());
             continue;
         }
@@ -134,24 +158,28 @@ const char* SourceName(std::int32_t format) {
 
 using Handle = std::unique_ptr<ksmbios_table, void (*)(ksmbios_table*)>;
 
-// The C++ interface's records, as this tool always showed them.
-int ShowRecords(const std::string& file, const RawTable& raw,
-                const std::vector<std::string>& warnings, bool json) {
+// The C++ interface's records, as this tool always showed them: of the handle's bytes for a
+// file, of the running machine's table otherwise.
+int ShowRecords(const ksmbios_table* table, bool fromFile, const std::vector<std::string>& warnings,
+                bool json) {
+    const std::uint8_t* bytes = nullptr;
+    std::size_t size = 0;
+    ksmbios_get_raw(table, &bytes, &size);
     std::unique_ptr<kelvo::shared::smbios::SMBiosInfo> info;
-    const RawReader reader(raw);
-    if (!file.empty()) {
+    const RawReader reader(bytes, size);
+    if (fromFile) {
         info = std::make_unique<kelvo::shared::smbios::SMBiosInfo>(&reader);
     } else {
         info = std::make_unique<kelvo::shared::smbios::SMBiosInfo>();
     }
-    Report report = Describe(*info, file.empty() ? nullptr : &raw);
-    if (file.empty() && raw.size() >= kRawHeaderSize) DescribeTable(report, raw);
+    Report report = Describe(*info, fromFile ? table : nullptr);
+    if (!fromFile) DescribeTable(report, table);
     report.warnings = warnings;
     if (!report.error.empty()) {
-        if (file.empty()) {
-            PrintMachineError(report.error);
-        } else {
+        if (fromFile) {
             PrintError(report.error);
+        } else {
+            PrintMachineError(report.error);
         }
     }
     Print(json ? JsonReport(report) : TextReport(report));
@@ -188,13 +216,16 @@ int main(int argc, char** argv) {
     app.add_option("--smbios-version", bareVersion,
                    "The version of a bare structure table (otherwise inferred)")
         ->type_name("X.Y");
-    auto* typeOption =
-        app.add_option("-t,--type", typeValues,
-                       "Only these structure types: numbers or bios, system, baseboard, chassis, "
-                       "processor, memory, cache, connector, slot")
-            ->type_name("TYPE")
-            ->delimiter(',');
-    app.add_option("-s,--string", keyword, "Print only this value, as dmidecode -s: " + keywords)
+    std::string typeKeywords;
+    for (const auto& entry : TypeKeywords())
+        typeKeywords += (typeKeywords.empty() ? "" : ", ") + entry.first;
+    auto* typeOption = app.add_option("-t,--type", typeValues,
+                                      "Only these structure types: numbers or " + typeKeywords)
+                           ->type_name("TYPE")
+                           ->delimiter(',');
+    app.add_option("-s,--string", keyword,
+                   "Print only this value, as dmidecode -s: " + keywords +
+                       "; or a field's key, such as memory_device.size")
         ->type_name("KEYWORD")
         ->excludes(typeOption);
     app.add_flag("-q,--quiet", quiet, "Leave out the version and handle lines and the references");
@@ -231,7 +262,7 @@ int main(int argc, char** argv) {
     if (!bareVersion.empty() && !ParseVersion(bareVersion, version)) {
         return UsageError("--smbios-version: expected MAJOR.MINOR, 2.0 or later");
     }
-    if (!keyword.empty() && kStringKeywords.count(keyword) == 0) {
+    if (!keyword.empty() && kStringKeywords.count(keyword) == 0 && !IsFieldKey(keyword)) {
         return UsageError("--string: unknown keyword \"" + keyword +
                           "\"; valid keywords: " + keywords);
     }
@@ -277,7 +308,7 @@ int main(int argc, char** argv) {
     ksmbios_table_info info{};
     info.struct_size = sizeof info;
     if (records) {
-        status = ShowRecords(file, raw, warnings, json);
+        status = ShowRecords(table.get(), !file.empty(), warnings, json);
     } else if (ksmbios_get_table_info(table.get(), &info) != KSMBIOS_OK) {
         if (!file.empty()) {
             PrintError(file + ": not an SMBIOS table: its major version is below 2");
@@ -296,23 +327,21 @@ int main(int argc, char** argv) {
         report.warnings = warnings;
         report.versionInferred = source.version_inferred != 0;
         report.source = SourceName(source.format);
-        const StringKeyword* wanted = keyword.empty() ? nullptr : &kStringKeywords.at(keyword);
-        const auto tableVersion =
-            static_cast<std::uint16_t>(info.major_version << 8 | info.minor_version);
+        const auto named = kStringKeywords.find(keyword);
+        const std::string wanted = named != kStringKeywords.end() ? named->second : keyword;
         std::string values;
         for (std::size_t i = 0; i < info.structure_count; ++i) {
             DecodedStructure structure;
-            if (!DecodeStructure(table.get(), i, tableVersion, structure)) continue;
-            if (wanted != nullptr) {
-                if (structure.type != wanted->type) continue;
+            if (!ReadStructure(table.get(), i, structure)) continue;
+            if (!wanted.empty()) {
                 for (const DecodedField& field : structure.fields) {
-                    if (field.label == wanted->label) values += field.value + "\n";
+                    if (field.key == wanted) values += field.value + "\n";
                 }
             } else if (types.empty() || types.count(structure.type) != 0) {
                 report.structures.push_back(std::move(structure));
             }
         }
-        if (wanted != nullptr) {
+        if (!wanted.empty()) {
             Print(values);
         } else {
             Print(json ? TableJson(report, quiet) : TableText(report, quiet));
