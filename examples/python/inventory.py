@@ -18,9 +18,9 @@ with open_table() as table:
                                                   info["structure_count"]))
     for s in table.structures():
         if s.type == 17:
-            dimm = kelvo_smbios.record_to_dict(s.record)
+            dimm = {f.key[len("memory_device."):]: f for f in s.fields}
             print("  %-16s %-16s %5d  %s %s" % (
-                dimm["V2_1"]["DeviceLocator"].decode(errors="replace"),
-                dimm["V2_1"]["BankLocator"].decode(errors="replace"), dimm["V2_1"]["Size"],
-                dimm["V2_3"]["Manufacturer"].decode(errors="replace"),
-                dimm["V2_3"]["PartNumber"].decode(errors="replace")))
+                dimm["device_locator"].text.decode(errors="replace"),
+                dimm["bank_locator"].text.decode(errors="replace"), dimm["size"].raw,
+                dimm["manufacturer"].text.decode(errors="replace"),
+                dimm["part_number"].text.decode(errors="replace")))

@@ -24,8 +24,9 @@ clean=(env -u KELVO_SMBIOS_LIBRARY -u PYTHONPATH -u LD_LIBRARY_PATH)
 "$python" - out.json <<'PY' || fail "python3 -m kelvo_smbios did not show the table"
 import json, sys
 document = json.load(open(sys.argv[1]))
-vendors = [s["strings"] for s in document["table"]["structures"] if s["type"] == 0]
-sys.exit(0 if vendors and vendors[0][0] == "Kelvo Firmware" else 1)
+vendors = [f["Value"] for s in document["Structures"] if s["Type"] == 0
+           for f in s["Fields"] if f["Name"] == "Vendor"]
+sys.exit(0 if vendors and vendors[0] == "Kelvo Firmware" else 1)
 PY
 shown=$("${clean[@]}" "$python" -c 'import kelvo_smbios; print(kelvo_smbios.__version__)')
 [ "$shown" = "$version" ] || fail "module version $shown, library $version"

@@ -4,12 +4,12 @@
     with kelvo_smbios.Table.open_file("/sys/firmware/dmi/tables") as table:
         print(table.error()["message"], table.accepted_version())
         for s in table.structures():
-            print(s.type, s.handle, s.strings, s.record)
+            print(s.type, s.handle, [(f.label, f.text) for f in s.fields])
 
-Two views of one table: the C++ interface's (error(), accepted_version(), last_records(): the
-last structure of each of the nine types, as SMBiosInfo's getters return them) and the table as
-it is (info(), structures(): every structure in table order, with the nine types decoded within
-each structure's Length). Texts are bytes, as the table holds them.
+Two views of one table: the C++ interface's outcome (error(), accepted_version()) and the table
+as it is (info(), structures(): every structure in table order, each with the library's fields,
+decoded within its Length by the library's description of its type, which schema() and names()
+give without any table). Texts are bytes, as the table holds them.
 
 The library is the one installed inside this package (pip install ./bindings/python puts it
 there), else the file that the KELVO_SMBIOS_LIBRARY environment variable names (running from the
@@ -22,7 +22,8 @@ import ctypes.util
 import os
 import sys
 
-__all__ = ["Error", "LibraryError", "Table", "Structure", "set_log_callback", "RECORD_TYPES"]
+__all__ = ["Error", "LibraryError", "Table", "Structure", "Field", "schema", "title", "names",
+           "set_log_callback"]
 
 # ---- Status codes ---------------------------------------------------------------------------
 
@@ -75,121 +76,52 @@ class _Unloaded:
         raise self.error
 
 
-# ---- Records (the layout of kelvo_smbios.h) -------------------------------------------------
+# ---- The C interface's own structures -------------------------------------------------------
 
 u8, u16, u32, u64, i32 = ctypes.c_uint8, ctypes.c_uint16, ctypes.c_uint32, ctypes.c_uint64, ctypes.c_int32
-text, pointer = ctypes.c_char_p, ctypes.c_void_p
+text, pointer, size_t = ctypes.c_char_p, ctypes.c_void_p, ctypes.c_size_t
 
 
 def _struct(name, fields):
     return type(name, (ctypes.Structure,), {"_fields_": fields})
 
 
-Bios = _struct("Bios", [
-    ("VendorStringNumber", u8), ("Vendor", text), ("BIOSVersionStringNumber", u8),
-    ("BIOSVersion", text), ("BIOSStartingSegment", u16), ("BIOSReleaseDateStringNumber", u8),
-    ("BIOSReleaseDate", text), ("BIOSROMSize", u8), ("BIOSCharacteristics", u8 * 8),
-    ("ExtensionByte1", u8), ("ExtensionByte2", u8), ("SystemBIOSMajorRelease", u8),
-    ("SystemBIOSMinorRelease", u8), ("EmbeddedFirmwareMajorRelease", u8),
-    ("EmbeddedFirmwareMinorRelease", u8)])
-System = _struct("System", [
-    ("ManufacturerStringNumber", u8), ("Manufacturer", text), ("ProductNameStringNumber", u8),
-    ("ProductName", text), ("VersionStringNumber", u8), ("Version", text),
-    ("SerialNumberStringNumber", u8), ("SerialNumber", text),
-    ("V2_1", _struct("System_2_1", [("UUID", u8 * 16), ("WakeUpType", u8), ("UUIDString", text)])),
-    ("V2_4", _struct("System_2_4", [("SKUNumberStringNumber", u8), ("SKUNumber", text),
-                                    ("FamilyStringNumber", u8), ("Family", text)]))])
-Baseboard = _struct("Baseboard", [
-    ("ManufacturerStringNumber", u8), ("Manufacturer", text), ("ProductStringNumber", u8),
-    ("Product", text), ("VersionStringNumber", u8), ("Version", text),
-    ("SerialNumberStringNumber", u8), ("SerialNumber", text), ("AssetTagStringNumber", u8),
-    ("AssetTag", text), ("FeatureFlags", u8), ("LocationInChassisStringNumber", u8),
-    ("LocationInChassis", text), ("ChassisHandle", u16), ("BoardType", u8),
-    ("NumberOfContainedObjectHandles", u8), ("ContainedObjectHandles", pointer)])
-Enclosure = _struct("Enclosure", [
-    ("ManufacturerStringNumber", u8), ("Manufacturer", text), ("ChassisType", u8),
-    ("VersionStringNumber", u8), ("Version", text), ("SerialNumberStringNumber", u8),
-    ("SerialNumber", text), ("AssetTagStringNumber", u8), ("AssetTag", text),
-    ("ChassisTypeName", text),
-    ("V2_1", _struct("Enclosure_2_1", [("BootUpState", u8), ("PowerSupplyState", u8),
-                                       ("ThermalState", u8), ("SecurityStatus", u8)])),
-    ("V2_3", _struct("Enclosure_2_3", [("OEMDefined", u32), ("Height", u8),
-                                       ("NumberOfPowerCords", u8), ("ContainedElementCount", u8),
-                                       ("ContainedElementRecordLength", u8),
-                                       ("ContainedElements", pointer)])),
-    ("V2_7", _struct("Enclosure_2_7", [("SKUNumberStringNumber", u8), ("SKUNumber", text)]))])
-Processor = _struct("Processor", [
-    ("SocketDesignationStringNumber", u8), ("SocketDesignation", text), ("ProcessorType", u8),
-    ("ProcessorFamily", u8), ("ProcessorManufacturerStringNumber", u8),
-    ("ProcessorManufacturer", text), ("ProcessorID", u8 * 8), ("ProcessorVersionStringNumber", u8),
-    ("ProcessorVersion", text), ("Voltage", u8), ("ExternalClock", u16), ("MaxSpeed", u16),
-    ("CurrentSpeed", u16), ("Status", u8), ("ProcessorUpgrade", u8),
-    ("V2_1", _struct("Processor_2_1", [("L1CacheHandle", u16), ("L2CacheHandle", u16),
-                                       ("L3CacheHandle", u16)])),
-    ("V2_3", _struct("Processor_2_3", [("SerialNumberStringNumber", u8), ("SerialNumber", text),
-                                       ("AssetTagStringNumber", u8), ("AssetTag", text),
-                                       ("PartNumberStringNumber", u8), ("PartNumber", text)])),
-    ("V2_5", _struct("Processor_2_5", [("CoreCount", u8), ("CoreEnabled", u8),
-                                       ("ThreadCount", u8), ("ProcessorCharacteristics", u16)])),
-    ("V2_6", _struct("Processor_2_6", [("ProcessorFamily2", u16)])),
-    ("V3_0", _struct("Processor_3_0", [("CoreCount2", u16), ("CoreEnabled2", u16),
-                                       ("ThreadCount2", u16)]))])
-Slot = _struct("Slot", [
-    ("SlotDesignationStringNumber", u8), ("SlotDesignation", text), ("SlotType", u8),
-    ("SlotDataBusWidth", u8), ("CurrentUsage", u8), ("SlotLength", u8), ("SlotID", u16),
-    ("SlotCharacteristics1", u8),
-    ("V2_1", _struct("Slot_2_1", [("SlotCharacteristics2", u8)])),
-    ("V2_6", _struct("Slot_2_6", [("SegmentGroupNumber", u16), ("BusNumber", u8),
-                                  ("DeviceFunctionNumber", u8)]))])
-OemStrings = _struct("OemStrings", [("Count", u8), ("Strings", pointer), ("StringsSize", i32)])
-MemoryArray = _struct("MemoryArray", [
-    ("V2_1", _struct("MemoryArray_2_1", [("Location", u8), ("Use", u8),
-                                         ("MemoryErrorCorrection", u8), ("MaximumCapacity", u32),
-                                         ("MemoryErrorInformationHandle", u16),
-                                         ("NumberOfMemoryDevices", u16)])),
-    ("V2_7", _struct("MemoryArray_2_7", [("ExtendedMaximumCapacity", u64)]))])
-MemoryDevice = _struct("MemoryDevice", [
-    ("V2_1", _struct("MemoryDevice_2_1", [
-        ("PhysicalMemoryArrayHandle", u16), ("MemoryErrorInformationHandle", u16),
-        ("TotalWidth", u16), ("DataWidth", u16), ("Size", u16), ("FormFactor", u8),
-        ("DeviceSet", u8), ("DeviceLocatorStringNumber", u8), ("DeviceLocator", text),
-        ("BankLocatorStringNumber", u8), ("BankLocator", text), ("MemoryType", u8),
-        ("TypeDetail", u16)])),
-    ("V2_3", _struct("MemoryDevice_2_3", [
-        ("Speed", u16), ("ManufacturerStringNumber", u8), ("Manufacturer", text),
-        ("SerialNumberStringNumber", u8), ("SerialNumber", text), ("AssetTagStringNumber", u8),
-        ("AssetTag", text), ("PartNumberStringNumber", u8), ("PartNumber", text)])),
-    ("V2_6", _struct("MemoryDevice_2_6", [("Attributes", u8)])),
-    ("V2_7", _struct("MemoryDevice_2_7", [("ExtendedSize", u32),
-                                          ("ConfiguredMemoryClockSpeed", u16)])),
-    ("V2_8", _struct("MemoryDevice_2_8", [("MinimumVoltage", u16), ("MaximumVoltage", u16),
-                                          ("ConfiguredVoltage", u16)]))])
-
-# Structure type -> (name, record structure), in the order of the C++ getters.
-RECORD_TYPES = {
-    0: ("bios", Bios), 1: ("system", System), 2: ("baseboard", Baseboard),
-    3: ("enclosure", Enclosure), 4: ("processor", Processor), 9: ("slot", Slot),
-    11: ("oem_strings", OemStrings), 16: ("memory_array", MemoryArray),
-    17: ("memory_device", MemoryDevice),
-}
-
-# ---- The C interface's own structures -------------------------------------------------------
-
 _ErrorInfo = _struct("ErrorInfo", [
     ("struct_size", u32), ("failed", i32), ("category", i32), ("code", ctypes.c_int64),
     ("message", text), ("type_name", text), ("component", text), ("text", text)])
-_Records = _struct("Records", [("struct_size", u32)] + [
-    (name, ctypes.POINTER(record)) for name, record in
-    [RECORD_TYPES[t] for t in (0, 1, 2, 3, 4, 9)] + [RECORD_TYPES[16], RECORD_TYPES[17],
-                                                      RECORD_TYPES[11]]])
 _TableInfo = _struct("TableInfo", [
     ("struct_size", u32), ("calling_method", u8), ("major_version", u8), ("minor_version", u8),
     ("dmi_revision", u8), ("length", u32), ("walked_length", u64),
-    ("structure_count", ctypes.c_size_t)])
+    ("structure_count", size_t)])
 _Structure = _struct("StructureInfo", [
     ("struct_size", u32), ("type", u8), ("length", u8), ("handle", u16), ("offset", u64),
-    ("formatted", ctypes.POINTER(u8)), ("formatted_size", ctypes.c_size_t),
-    ("string_count", ctypes.c_size_t), ("record", pointer)])
+    ("formatted", ctypes.POINTER(u8)), ("formatted_size", size_t),
+    ("string_count", size_t), ("record", pointer)])
+_OpenOptions = _struct("OpenOptions", [
+    ("struct_size", u32), ("bare_version", i32), ("error_text", pointer), ("error_size", size_t),
+    ("flags", u32)])
+_Field = _struct("Field", [
+    ("struct_size", u32), ("key", text), ("label", text), ("kind", i32), ("text", text),
+    ("items", ctypes.POINTER(text)), ("item_count", size_t), ("has_raw", i32), ("raw", u64),
+    ("reference", i32), ("offset", u8), ("width", u8)])
+_SchemaType = _struct("SchemaType", [
+    ("struct_size", u32), ("type", u8), ("key", text), ("title", text), ("name", text),
+    ("keyword", text), ("field_count", size_t)])
+_SchemaField = _struct("SchemaField", [
+    ("struct_size", u32), ("key", text), ("label", text), ("kind", i32), ("offset", u8),
+    ("width", u8), ("since", u16), ("shown_from", u8), ("format", text), ("names", i32),
+    ("mask", u64), ("shift", u8), ("first_bit", u8), ("last_bit", u8), ("none", text),
+    ("unit", text), ("special_count", size_t), ("has_escape", i32), ("escape", u64),
+    ("has_omit", i32), ("omit", u64), ("only_if_key", text), ("count_key", text),
+    ("stride_key", text), ("stride", u8), ("after_key", text), ("reference", i32),
+    ("record", text)])
+
+# The kinds of fields (KSMBIOS_KIND_...), by number.
+KINDS = ("part", "string", "decimal", "hex", "enum", "flags", "handle", "size", "bytes", "uuid",
+         "text")
+# How a table was kept (KSMBIOS_SOURCE_...), by number.
+SOURCES = ("raw", "dump", "after-entry-point", "folder", "bare", "machine")
+OPEN_STRUCTURES_ONLY = 1
 
 _Source = _struct("Source", [
     ("struct_size", u32), ("format", i32), ("version_inferred", i32), ("stopped_early", i32),
@@ -207,7 +139,18 @@ for _name, _args in {} if isinstance(_lib, _Unloaded) else {
         "ksmbios_open_file": [ctypes.c_char_p, ctypes.POINTER(_table_p)],
         "ksmbios_get_error": [_table_p, ctypes.POINTER(_ErrorInfo)],
         "ksmbios_get_accepted_version": [_table_p, ctypes.POINTER(i32)],
-        "ksmbios_get_records": [_table_p, ctypes.POINTER(_Records)],
+        "ksmbios_open_file_with": [ctypes.c_char_p, ctypes.POINTER(_OpenOptions),
+                                   ctypes.POINTER(_table_p)],
+        "ksmbios_get_source": [_table_p, ctypes.POINTER(_Source)],
+        "ksmbios_get_field_count": [_table_p, size_t, ctypes.POINTER(size_t)],
+        "ksmbios_get_field": [_table_p, size_t, size_t, ctypes.POINTER(_Field)],
+        "ksmbios_schema_type_count": [ctypes.POINTER(size_t)],
+        "ksmbios_schema_get_type": [size_t, ctypes.POINTER(_SchemaType)],
+        "ksmbios_schema_find_type": [u32, ctypes.POINTER(size_t)],
+        "ksmbios_schema_get_field": [size_t, size_t, ctypes.POINTER(_SchemaField)],
+        "ksmbios_schema_get_special": [size_t, size_t, size_t, ctypes.POINTER(u64),
+                                       ctypes.POINTER(ctypes.c_char_p)],
+        "ksmbios_name_entry": [i32, size_t, ctypes.POINTER(u32), ctypes.POINTER(ctypes.c_char_p)],
         "ksmbios_get_table_info": [_table_p, ctypes.POINTER(_TableInfo)],
         "ksmbios_get_structure": [_table_p, ctypes.c_size_t, ctypes.POINTER(_Structure)],
         "ksmbios_get_string": [_table_p, ctypes.c_size_t, u8, ctypes.POINTER(ctypes.c_char_p),
@@ -219,6 +162,8 @@ for _name, _args in {} if isinstance(_lib, _Unloaded) else {
 if not isinstance(_lib, _Unloaded):
     _lib.ksmbios_close.argtypes = [_table_p]
     _lib.ksmbios_close.restype = None
+    _lib.ksmbios_name_list_count.argtypes = []
+    _lib.ksmbios_name_list_count.restype = i32
     _lib.ksmbios_status_text.argtypes = [i32]
     _lib.ksmbios_status_text.restype = ctypes.c_char_p
 
@@ -246,37 +191,95 @@ def _sized(kind):
     return value
 
 
-def record_to_dict(record):
-    """The record's fields by name: numbers as int, texts as bytes, byte arrays as bytes, nested
-    version blocks as dicts; pointers to other memory as True or False (the OEM strings area as
-    bytes)."""
-    out = {}
-    for name, kind in record._fields_:
-        value = getattr(record, name)
-        if isinstance(value, ctypes.Structure):
-            out[name] = record_to_dict(value)
-        elif isinstance(value, ctypes.Array):
-            out[name] = bytes(value)
-        elif kind is pointer:
-            out[name] = value is not None
-        else:
-            out[name] = value
-    if isinstance(record, OemStrings):
-        size = record.StringsSize
-        out["Strings"] = ctypes.string_at(record.Strings, size) if record.Strings and size > 0 else b""
-    return out
+class Field:
+    """One field of a structure as the library shows it: `key` ("memory_device.size"), `label`
+    ("Size"), `kind` (a name of KINDS), `text` (the value as shown), `items` (the lines of a
+    list), `raw` (the number that the table holds, or None), `reference` (it refers to another
+    structure), `offset` and `width` (where its bytes lie). Texts are bytes, as the library
+    gives them."""
+
+    __slots__ = ("key", "label", "kind", "text", "items", "raw", "reference", "offset", "width")
+
+    def __init__(self, f):
+        self.key, self.label, self.text = f.key.decode("ascii"), f.label, f.text
+        self.kind = KINDS[f.kind] if 0 <= f.kind < len(KINDS) else f.kind
+        self.items = [f.items[i] for i in range(f.item_count)]
+        self.raw = f.raw if f.has_raw else None
+        self.reference, self.offset, self.width = bool(f.reference), f.offset, f.width
+
+    def __repr__(self):
+        return "Field(%s=%r)" % (self.key, self.text)
 
 
 class Structure:
-    """One structure of the table as it is. `record` is the decoded record (a ctypes structure)
-    for the nine types, else None; valid while the table is open."""
+    """One structure of the table as it is: its header, formatted bytes and strings, and the
+    library's fields of it (`fields`, empty for a type that the library does not describe)."""
 
-    def __init__(self, index, type, length, handle, offset, formatted, strings, record):
+    def __init__(self, index, type, length, handle, offset, formatted, strings, fields):
         self.index, self.type, self.length, self.handle = index, type, length, handle
-        self.offset, self.formatted, self.strings, self.record = offset, formatted, strings, record
+        self.offset, self.formatted, self.strings, self.fields = offset, formatted, strings, fields
+
+    def field(self, key):
+        """The first field with this key, or None."""
+        return next((f for f in self.fields if f.key == key), None)
 
     def __repr__(self):
         return "Structure(type=%d, handle=0x%04X, length=%d)" % (self.type, self.handle, self.length)
+
+
+def _schema_type(index):
+    t = _sized(_SchemaType)
+    _check(_lib.ksmbios_schema_get_type(index, ctypes.byref(t)))
+    return t
+
+
+def schema():
+    """The library's description of every structure type it decodes, without any table: a list
+    of dicts (type, key, title, name, keyword, fields), each field a dict of its row (key,
+    label, kind, offset, width, since, ..., specials as (value, text) pairs)."""
+    count = size_t()
+    _check(_lib.ksmbios_schema_type_count(ctypes.byref(count)))
+    types = []
+    for t in range(count.value):
+        row = _schema_type(t)
+        fields = []
+        for i in range(row.field_count):
+            f = _sized(_SchemaField)
+            _check(_lib.ksmbios_schema_get_field(t, i, ctypes.byref(f)))
+            field = {name: getattr(f, name) for name, _ in _SchemaField._fields_[1:]}
+            field["kind"] = KINDS[f.kind]
+            specials = []
+            for n in range(f.special_count):
+                value, special = u64(), ctypes.c_char_p()
+                _check(_lib.ksmbios_schema_get_special(t, i, n, ctypes.byref(value),
+                                                       ctypes.byref(special)))
+                specials.append((value.value, special.value))
+            field["specials"] = specials
+            fields.append(field)
+        types.append({"type": row.type, "key": row.key, "title": row.title, "name": row.name,
+                      "keyword": row.keyword, "fields": fields})
+    return types
+
+
+def title(type):
+    """The title of a structure type that the library describes, or None."""
+    index = size_t()
+    if _lib.ksmbios_schema_find_type(type, ctypes.byref(index)) != OK:
+        return None
+    return _schema_type(index.value).title
+
+
+def names(name_list):
+    """The entries of a names list (kelvo_smbios_names.h's numbers) as {value: name}."""
+    entries, value, name = {}, u32(), ctypes.c_char_p()
+    while _lib.ksmbios_name_entry(name_list, len(entries), ctypes.byref(value),
+                                  ctypes.byref(name)) == OK:
+        entries[value.value] = name.value
+    return entries
+
+
+def name_list_count():
+    return _lib.ksmbios_name_list_count()
 
 
 class Table:
@@ -301,8 +304,24 @@ class Table:
         return cls._open(_lib.ksmbios_open_bytes, data, len(data))
 
     @classmethod
-    def open_file(cls, path):
-        return cls._open(_lib.ksmbios_open_file, os.fsdecode(path).encode("utf-8"))
+    def open_file(cls, path, bare_version=0, structures_only=False):
+        """A table file in any format that the library reads (a bare structure table too, of
+        `bare_version` or of an inferred one); `structures_only` spares the C++ interface's view
+        until it is asked for. A refusal raises Error with the library's reason as `reason`."""
+        options = _sized(_OpenOptions)
+        reason = ctypes.create_string_buffer(512)
+        options.bare_version = bare_version
+        options.error_text = ctypes.cast(reason, pointer)
+        options.error_size = len(reason)
+        options.flags = OPEN_STRUCTURES_ONLY if structures_only else 0
+        handle = _table_p()
+        status = _lib.ksmbios_open_file_with(os.fsdecode(path).encode("utf-8"),
+                                             ctypes.byref(options), ctypes.byref(handle))
+        if status != OK:
+            error = Error(status)
+            error.reason = reason.value.decode("utf-8", "replace")
+            raise error
+        return cls(handle)
 
     def close(self):
         if self._handle:
@@ -332,12 +351,6 @@ class Table:
         _check(_lib.ksmbios_get_accepted_version(self._handle, ctypes.byref(version)))
         return version.value
 
-    def last_records(self):
-        """The nine records as SMBiosInfo's getters return them, by name."""
-        records = _sized(_Records)
-        _check(_lib.ksmbios_get_records(self._handle, ctypes.byref(records)))
-        return {name: getattr(records, name).contents for name, _ in _Records._fields_[1:]}
-
     # The table as it is
 
     def warnings(self):
@@ -356,6 +369,14 @@ class Table:
         _check(status)
         return {name: getattr(info, name) for name, _ in _TableInfo._fields_[1:]}
 
+    def source(self):
+        """How the table was kept: (a name of SOURCES, whether a bare table's version was
+        inferred)."""
+        source = _sized(_Source)
+        _check(_lib.ksmbios_get_source(self._handle, ctypes.byref(source)))
+        name = SOURCES[source.format] if 0 <= source.format < len(SOURCES) else "unknown"
+        return name, bool(source.version_inferred)
+
     def structures(self):
         info = self.info()
         return [self.structure(i) for i in range(info["structure_count"] if info else 0)]
@@ -369,11 +390,15 @@ class Table:
             _check(_lib.ksmbios_get_string(self._handle, index, number, ctypes.byref(string),
                                            ctypes.byref(length)))
             strings.append(ctypes.string_at(string, length.value))
-        record = None
-        if s.record and s.type in RECORD_TYPES:
-            record = ctypes.cast(s.record, ctypes.POINTER(RECORD_TYPES[s.type][1])).contents
+        count = size_t()
+        _check(_lib.ksmbios_get_field_count(self._handle, index, ctypes.byref(count)))
+        fields = []
+        for i in range(count.value):
+            f = _sized(_Field)
+            _check(_lib.ksmbios_get_field(self._handle, index, i, ctypes.byref(f)))
+            fields.append(Field(f))
         return Structure(index, s.type, s.length, s.handle, s.offset,
-                         ctypes.string_at(s.formatted, s.formatted_size), strings, record)
+                         ctypes.string_at(s.formatted, s.formatted_size), strings, fields)
 
 
 _callbacks = []
