@@ -85,6 +85,13 @@ KSMBIOS_API ksmbios_status KSMBIOS_CALL ksmbios_schema_get_type(size_t type_inde
 /* The index of the row of structure type `type`; KSMBIOS_OUT_OF_RANGE when it is not described. */
 KSMBIOS_API ksmbios_status KSMBIOS_CALL ksmbios_schema_find_type(uint32_t type, size_t* type_index);
 
+/* The index of the row by which structures of `type` are shown: its own, else for a type that is
+ * not described the row of OEM-specific types (128 to 255; index ksmbios_schema_type_count()) or
+ * of unknown types (index count + 1), which show the structure's bytes and strings. Both extra
+ * rows are read with ksmbios_schema_get_type and ksmbios_schema_get_field like any other. */
+KSMBIOS_API ksmbios_status KSMBIOS_CALL ksmbios_schema_describing(uint32_t type,
+                                                                  size_t* type_index);
+
 /* One field row. Texts that a row does not have are null. */
 typedef struct ksmbios_schema_field {
     uint32_t struct_size;

@@ -61,9 +61,8 @@ const StructureFields* FieldsOf(const ksmbios_table* table, std::size_t index) {
 }
 
 const schema::FieldDef* FieldRow(std::size_t typeIndex, std::size_t fieldIndex) {
-    if (typeIndex >= schema::TypeCount()) return nullptr;
-    const schema::TypeDef& type = schema::Types()[typeIndex];
-    return fieldIndex < type.fieldCount ? &type.fields[fieldIndex] : nullptr;
+    const schema::TypeDef* type = schema::TypeRow(typeIndex);
+    return type != nullptr && fieldIndex < type->fieldCount ? &type->fields[fieldIndex] : nullptr;
 }
 
 }  // namespace
@@ -117,8 +116,9 @@ ksmbios_status ksmbios_schema_type_count(size_t* count) {
 ksmbios_status ksmbios_schema_get_type(size_t type_index, ksmbios_schema_type* out) {
     if (out == nullptr) return KSMBIOS_INVALID_ARGUMENT;
     if (!Fits(out)) return KSMBIOS_STRUCT_TOO_SMALL;
-    if (type_index >= schema::TypeCount()) return KSMBIOS_OUT_OF_RANGE;
-    const schema::TypeDef& type = schema::Types()[type_index];
+    const schema::TypeDef* row = schema::TypeRow(type_index);
+    if (row == nullptr) return KSMBIOS_OUT_OF_RANGE;
+    const schema::TypeDef& type = *row;
     ksmbios_schema_type value{};
     value.type = type.type;
     value.key = type.key;
@@ -136,6 +136,13 @@ ksmbios_status ksmbios_schema_find_type(uint32_t type, size_t* type_index) {
         type <= 0xFF ? schema::FindType(static_cast<std::uint8_t>(type)) : nullptr;
     if (row == nullptr) return KSMBIOS_OUT_OF_RANGE;
     *type_index = static_cast<std::size_t>(row - schema::Types());
+    return KSMBIOS_OK;
+}
+
+ksmbios_status ksmbios_schema_describing(uint32_t type, size_t* type_index) {
+    if (type_index == nullptr) return KSMBIOS_INVALID_ARGUMENT;
+    if (type > 0xFF) return KSMBIOS_OUT_OF_RANGE;
+    *type_index = schema::RowIndex(schema::Describing(static_cast<std::uint8_t>(type)));
     return KSMBIOS_OK;
 }
 

@@ -117,6 +117,18 @@ const TypeDef& Describing(std::uint8_t type) {
     return type >= 128 ? kOemSpecific : kUnknownType;
 }
 
+const TypeDef* TypeRow(std::size_t index) {
+    if (index < TypeCount()) return &kTypes[index];
+    if (index == TypeCount()) return &kOemSpecific;
+    return index == TypeCount() + 1 ? &kUnknownType : nullptr;
+}
+
+std::size_t RowIndex(const TypeDef& row) {
+    if (&row == &kOemSpecific) return TypeCount();
+    if (&row == &kUnknownType) return TypeCount() + 1;
+    return static_cast<std::size_t>(&row - kTypes);
+}
+
 const FieldDef* FindField(const TypeDef& type, const char* key) {
     const std::size_t i = Find(type, key);
     return i < type.fieldCount ? &type.fields[i] : nullptr;

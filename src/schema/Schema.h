@@ -232,6 +232,12 @@ const TypeDef* FindType(std::uint8_t type);
 // 128 on, an unknown type below).
 const TypeDef& Describing(std::uint8_t type);
 
+// Row `index`: the described types (0 to TypeCount() - 1), then the rows of undescribed
+// OEM-specific types (TypeCount()) and of undescribed numbers below 128 (TypeCount() + 1); null
+// past them.
+const TypeDef* TypeRow(std::size_t index);
+std::size_t RowIndex(const TypeDef& row);
+
 // The row of field `key` of `type`, or null.
 const FieldDef* FindField(const TypeDef& type, const char* key);
 

@@ -119,9 +119,12 @@ static void check_fields(void) {
     f = find_field(table, 2, "baseboard.product");
     CHECK(shows(&f, "Product Name", "Not Specified"));
 
-    /* A type that is not described has no fields; the end of table neither. */
+    /* An OEM structure shows as its header and data bytes in hex (dmidecode's layout), then its
+       strings. */
+    f = find_field(table, 3, "oem_specific.header_and_data");
+    CHECK(shows(&f, "Header and Data", "") && f.item_count == 1 && f.items != NULL &&
+          strcmp(f.items[0], "C8 05 60 00 01") == 0);
     size_t count = 1;
-    CHECK(ksmbios_get_field_count(table, 3, &count) == KSMBIOS_OK && count == 0);
     CHECK(ksmbios_get_field_count(table, 5, &count) == KSMBIOS_OUT_OF_RANGE);
 
     ksmbios_field small;
@@ -192,7 +195,21 @@ static void check_schema(void) {
         past.struct_size = sizeof past;
         CHECK(ksmbios_schema_get_field(t, type.field_count, &past) == KSMBIOS_OUT_OF_RANGE);
     }
-    CHECK(ksmbios_schema_get_type(types, &type) == KSMBIOS_OUT_OF_RANGE);
+    /* Past the described types, the rows that show OEM-specific and unknown types. */
+    static const struct {
+        uint32_t type;
+        const char* key; /* of the row that shows it; null: the type's own */
+    } shown_by[] = {
+        {17, NULL},           {127, NULL},          {128, "oem_specific"}, {255, "oem_specific"},
+        {47, "unknown_type"}, {125, "unknown_type"}};
+    for (size_t i = 0; i < sizeof shown_by / sizeof shown_by[0]; ++i) {
+        CHECK(ksmbios_schema_describing(shown_by[i].type, &index) == KSMBIOS_OK &&
+              ksmbios_schema_get_type(index, &type) == KSMBIOS_OK);
+        CHECK(shown_by[i].key ? index >= types && strcmp(type.key, shown_by[i].key) == 0
+                              : index < types && type.type == shown_by[i].type);
+    }
+    CHECK(ksmbios_schema_describing(256, &index) == KSMBIOS_OUT_OF_RANGE);
+    CHECK(ksmbios_schema_get_type(types + 2, &type) == KSMBIOS_OUT_OF_RANGE);
 
     /* The memory device's size row, as the standard places it. */
     CHECK(ksmbios_schema_find_type(17, &index) == KSMBIOS_OK);

@@ -59,11 +59,13 @@ def differences(table, expected):
 
 
 def fields_hold_together(table):
-    """Every field that the library gives has a label and a kind, and belongs to a type that the
-    library describes."""
+    """Every field that the library gives has a label and a kind, and belongs to the structure's
+    type: a described type's own keys, else the bytes and strings of an OEM or unknown type."""
+    keys = {t["type"]: t["key"].decode() for t in kelvo_smbios.schema()}
     for s in table.structures():
-        if s.fields and kelvo_smbios.title(s.type) is None:
-            return "structure %d: fields of an undescribed type" % s.index
+        own = keys.get(s.type, "oem_specific" if s.type >= 128 else "unknown_type") + "."
+        if any(not f.key.startswith(own) for f in s.fields):
+            return "structure %d: fields of another type than %d" % (s.index, s.type)
         for f in s.fields:
             if not f.label or f.kind not in kelvo_smbios.KINDS:
                 return "structure %d: %r" % (s.index, f)

@@ -16,7 +16,7 @@ bool ReadStructure(const ksmbios_table* table, std::size_t index, DecodedStructu
     type.struct_size = sizeof type;
     std::size_t count = 0;
     if (ksmbios_get_structure(table, index, &structure) != KSMBIOS_OK ||
-        ksmbios_schema_find_type(structure.type, &typeIndex) != KSMBIOS_OK ||
+        ksmbios_schema_describing(structure.type, &typeIndex) != KSMBIOS_OK ||
         ksmbios_schema_get_type(typeIndex, &type) != KSMBIOS_OK ||
         ksmbios_get_field_count(table, index, &count) != KSMBIOS_OK) {
         return false;

@@ -147,6 +147,7 @@ for _name, _args in {} if isinstance(_lib, _Unloaded) else {
         "ksmbios_schema_type_count": [ctypes.POINTER(size_t)],
         "ksmbios_schema_get_type": [size_t, ctypes.POINTER(_SchemaType)],
         "ksmbios_schema_find_type": [u32, ctypes.POINTER(size_t)],
+        "ksmbios_schema_describing": [u32, ctypes.POINTER(size_t)],
         "ksmbios_schema_get_field": [size_t, size_t, ctypes.POINTER(_SchemaField)],
         "ksmbios_schema_get_special": [size_t, size_t, size_t, ctypes.POINTER(u64),
                                        ctypes.POINTER(ctypes.c_char_p)],
@@ -262,10 +263,10 @@ def schema():
 
 
 def title(type):
-    """The title of a structure type that the library describes, or None."""
+    """The title under which structures of `type` are shown: the described type's, else that of
+    OEM-specific or unknown types (shown as their bytes and strings)."""
     index = size_t()
-    if _lib.ksmbios_schema_find_type(type, ctypes.byref(index)) != OK:
-        return None
+    _check(_lib.ksmbios_schema_describing(type, ctypes.byref(index)))
     return _schema_type(index.value).title
 
 

@@ -25,8 +25,6 @@ def describe(table):
     structures = []
     for s in table.structures():
         title = kelvo_smbios.title(s.type)
-        if title is None:
-            continue
         fields = []
         for f in s.fields:
             entry = {"Name": text(f.label), "Value": text(f.text)}
