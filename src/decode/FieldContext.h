@@ -61,7 +61,8 @@ private:
     bool Inside(const schema::FieldDef& row, std::uint64_t offset) const;
     std::uint64_t ValueOf(const char* key) const;
     std::uint64_t StrideOf(const schema::FieldDef& row) const;
-    std::uint64_t ArrayBytes(const schema::FieldDef& row) const;
+    std::uint64_t CountOf(const schema::FieldDef& row, std::uint64_t offset) const;
+    std::uint64_t ArrayBytes(const schema::FieldDef& row, std::uint64_t offset) const;
 
     pimpl::TableView table_;  // the whole structure table: the strings follow the structure
     pimpl::TableView bytes_;  // the formatted area, as far as the table holds it

@@ -101,7 +101,13 @@ std::uint64_t FieldContext::Resolved(const char* key) const {
     return Follow(*row, row->offset);
 }
 
-std::uint64_t FieldContext::Count() const { return ValueOf(Row().array.countKey); }
+std::uint64_t FieldContext::Count() const { return CountOf(Row(), offset_); }
+
+std::uint64_t FieldContext::CountOf(const FieldDef& row, std::uint64_t offset) const {
+    if (!row.array.toEnd) return ValueOf(row.array.countKey);
+    const std::uint64_t stride = StrideOf(row);
+    return length_ > offset && stride != 0 ? (length_ - offset) / stride : 0;
+}
 
 std::uint64_t FieldContext::Stride() const { return StrideOf(Row()); }
 
@@ -109,12 +115,12 @@ std::uint64_t FieldContext::StrideOf(const FieldDef& row) const {
     return row.array.strideKey != nullptr ? ValueOf(row.array.strideKey) : row.array.stride;
 }
 
-std::uint64_t FieldContext::ArrayBytes(const FieldDef& row) const {
-    return ValueOf(row.array.countKey) * StrideOf(row);
+std::uint64_t FieldContext::ArrayBytes(const FieldDef& row, std::uint64_t offset) const {
+    return CountOf(row, offset) * StrideOf(row);
 }
 
 bool FieldContext::Inside(const FieldDef& row, std::uint64_t offset) const {
-    const std::uint64_t bytes = row.array.countKey != nullptr ? ArrayBytes(row) : row.width;
+    const std::uint64_t bytes = row.array.Present() ? ArrayBytes(row, offset) : row.width;
     return length_ >= row.shownFrom && length_ >= offset + bytes;
 }
 
@@ -124,7 +130,7 @@ bool FieldContext::Select(std::size_t index) {
     offset_ = row.offset;
     if (row.afterKey != nullptr) {
         const FieldDef& array = *schema::FindField(type_, row.afterKey);
-        offset_ += array.offset + ArrayBytes(array);
+        offset_ += array.offset + ArrayBytes(array, array.offset);
     }
     if (!Inside(row, offset_)) return false;
     if (row.onlyIfKey == nullptr) return true;
@@ -219,7 +225,7 @@ void ByKind(FieldContext& c, std::uint64_t value) {
                   value);
             break;
         case Kind::Handle:
-            if (row.array.countKey != nullptr) {
+            if (row.array.Present()) {
                 // A list of handles: the count, then one handle a line.
                 const std::uint64_t count = c.Count();
                 std::vector<std::string> items;

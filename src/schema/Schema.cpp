@@ -52,7 +52,7 @@ constexpr bool Overlap(const FieldDef& a, const FieldDef& b) {
 }
 
 constexpr bool FixedPlace(const FieldDef& f) {
-    return f.array.countKey == nullptr && f.afterKey == nullptr && !f.view;
+    return !f.array.Present() && f.afterKey == nullptr && !f.view;
 }
 
 // Every key that a row names exists in its type; no two fields at fixed places share a bit;
@@ -66,8 +66,7 @@ constexpr bool Consistent(const TypeDef& type) {
         for (const char* key : {f.onlyIfKey, f.array.countKey, f.array.strideKey, f.afterKey}) {
             if (key != nullptr && Find(type, key) == type.fieldCount) return false;
         }
-        if (f.afterKey != nullptr &&
-            type.fields[Find(type, f.afterKey)].array.countKey == nullptr) {
+        if (f.afterKey != nullptr && !type.fields[Find(type, f.afterKey)].array.Present()) {
             return false;
         }
         if (f.hasEscape && (i + 1 == type.fieldCount || type.fields[i + 1].kind != Kind::Part)) {

@@ -47,11 +47,15 @@ struct Special {
 };
 
 // Where an array's elements lie: `count` elements of `stride` bytes (or of the size that the field
-// `strideKey` holds) from the field's offset. `countKey` names the field that holds the count.
+// `strideKey` holds) from the field's offset. `countKey` names the field that holds the count;
+// with `toEnd`, the elements run to the end of the structure, as many as its Length holds.
 struct Array {
     const char* countKey = nullptr;
     const char* strideKey = nullptr;
     std::uint8_t stride = 0;
+    bool toEnd = false;
+
+    constexpr bool Present() const { return countKey != nullptr || toEnd; }
 };
 
 struct FieldDef {
@@ -84,7 +88,7 @@ struct FieldDef {
     const char* onlyIfKey = nullptr;  // shown only when that field is not 0
     bool onlyIfIs = false;            // ... or, with this, only when it is `onlyIfValue`
     std::uint64_t onlyIfValue = 0;
-    Array array;                     // an array when array.countKey is set
+    Array array;                     // an array when array.Present()
     const char* afterKey = nullptr;  // placed `offset` bytes after the end of that array
     bool reference = false;          // refers to another structure (a handle, the processor ID)
     bool view = false;               // reads bytes that an earlier field describes
@@ -161,12 +165,17 @@ struct FieldDef {
     }
     constexpr FieldDef Elements(const char* countKey, std::uint8_t stride) const {
         FieldDef f = *this;
-        f.array = {countKey, nullptr, stride};
+        f.array = {countKey, nullptr, stride, false};
         return f;
     }
     constexpr FieldDef Elements(const char* countKey, const char* strideKey) const {
         FieldDef f = *this;
-        f.array = {countKey, strideKey, 0};
+        f.array = {countKey, strideKey, 0, false};
+        return f;
+    }
+    constexpr FieldDef ElementsToEnd(std::uint8_t stride) const {
+        FieldDef f = *this;
+        f.array = {nullptr, nullptr, stride, true};
         return f;
     }
     constexpr FieldDef After(const char* arrayKey) const {

@@ -25,7 +25,7 @@ bool Holds(const FieldDef& f, unsigned byte, unsigned bit) {
 }
 
 bool FixedPlace(const FieldDef& f) {
-    return f.array.countKey == nullptr && f.afterKey == nullptr && !f.view;
+    return !f.array.Present() && f.afterKey == nullptr && !f.view;
 }
 
 TEST(SchemaTest, NoTwoFieldsShareABit) {
