@@ -1,6 +1,6 @@
 // Writes the fuzzers' seed corpus into the directory named first on the command line, from the
 // project's table builder (every decoded type with two instances at every version the library
-// tells apart, a desktop machine's table, and one structure of each type from 18 to 33 as the
+// tells apart, a desktop machine's table, and one structure of each type from 5 to 46 as the
 // standard lays it out) and from the captured tables in the folder named second, if any:
 //   raw/    raw tables, the input of the smbios, capi and output targets;
 //   files/  (when the tool is built, KELVO_SEEDS_WITH_TOOL) each table as every file format the
@@ -20,6 +20,7 @@
 
 #include "support/ManagementStructures.h"
 #include "support/StandardStructures18To33.h"
+#include "support/StandardStructures5To15.h"
 #include "support/Tables.h"
 #if KELVO_SEEDS_WITH_TOOL
 #include "TableFile.h"
@@ -103,9 +104,13 @@ int main(int argc, char** argv) {
                                2));
     }
     seed("desktop", tables::Desktop());
-    kelvo::test::TableBuilder types18To33(3, 9);
-    for (const auto* s : kelvo::test::standard::kTypes18To33) AddTo(types18To33, *s);
-    seed("types-18-to-33", types18To33.End().Raw());
+    for (const auto& [name, structures] :
+         {std::pair("types-5-to-15", &kelvo::test::standard::kTypes5To15),
+          std::pair("types-18-to-33", &kelvo::test::standard::kTypes18To33)}) {
+        kelvo::test::TableBuilder table(3, 9);
+        for (const auto* s : *structures) AddTo(table, *s);
+        seed(name, table.End().Raw());
+    }
     seed("types-34-to-46", kelvo::test::standard::ManagementTable());
 
     // The captured tables, read in whatever format they were kept.

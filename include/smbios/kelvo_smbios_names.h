@@ -4,7 +4,8 @@
  *
  * ksmbios_name(list, value) answers the name of `value` in `list`, or null when the standard
  * defines no such value (a host shows it as out of spec, with its number). For the lists of
- * bits (their names end in _BITS) `value` is the bit's number, 0 for the lowest bit.
+ * bits (their names end in _BITS) `value` is the bit's number, 0 for the lowest bit. A range of
+ * values that the standard leaves to vendors has one name for all ("OEM-specific").
  */
 #ifndef KELVO_SMBIOS_NAMES_H
 #define KELVO_SMBIOS_NAMES_H
@@ -17,7 +18,7 @@ extern "C" {
 
 typedef int32_t ksmbios_name_list;
 
-/* Structure titles, by structure type (the nine decoded types). */
+/* Structure titles, by structure type (the decoded types). */
 #define KSMBIOS_NAMES_STRUCTURE_TITLE 1
 /* Type 0: BIOS Characteristics (bits 3 to 31), and its two extension bytes. */
 #define KSMBIOS_NAMES_BIOS_CHARACTERISTICS_BITS 2
@@ -90,7 +91,7 @@ typedef int32_t ksmbios_name_list;
 #define KSMBIOS_NAMES_POWER_SUPPLY_STATUS 47
 #define KSMBIOS_NAMES_POWER_SUPPLY_TYPE 48
 #define KSMBIOS_NAMES_POWER_SUPPLY_RANGE_SWITCHING 49
-/* Type 41: bits 6:0 of the Device Type. */
+/* Types 10 and 41: bits 6:0 of a device's type byte. */
 #define KSMBIOS_NAMES_ONBOARD_DEVICE_TYPE 50
 /* Type 37. */
 #define KSMBIOS_NAMES_MEMORY_CHANNEL_TYPE 51
@@ -110,6 +111,32 @@ typedef int32_t ksmbios_name_list;
 #define KSMBIOS_NAMES_HOST_INTERFACE_TYPE 59
 #define KSMBIOS_NAMES_HOST_INTERFACE_DEVICE_TYPE 60
 #define KSMBIOS_NAMES_HOST_INTERFACE_PROTOCOL 61
+/* Type 5; the ECC capabilities and memory types also name type 6's and the enabled ECC. */
+#define KSMBIOS_NAMES_MEMORY_ERROR_DETECTION 62
+#define KSMBIOS_NAMES_MEMORY_ECC_CAPABILITY_BITS 63
+#define KSMBIOS_NAMES_MEMORY_INTERLEAVE 64
+#define KSMBIOS_NAMES_MEMORY_SPEED_BITS 65
+#define KSMBIOS_NAMES_MEMORY_MODULE_TYPE_BITS 66
+/* Type 6: bits 2:0 of the Error Status byte. */
+#define KSMBIOS_NAMES_MEMORY_MODULE_ERROR_STATUS 67
+/* Type 7: the location is bits 6:5 of the Cache Configuration word, the mode bits 9:8. */
+#define KSMBIOS_NAMES_CACHE_LOCATION 68
+#define KSMBIOS_NAMES_CACHE_OPERATIONAL_MODE 69
+#define KSMBIOS_NAMES_CACHE_SRAM_TYPE_BITS 70
+#define KSMBIOS_NAMES_CACHE_ERROR_CORRECTION 71
+#define KSMBIOS_NAMES_CACHE_SYSTEM_TYPE 72
+#define KSMBIOS_NAMES_CACHE_ASSOCIATIVITY 73
+/* Type 8. */
+#define KSMBIOS_NAMES_PORT_CONNECTOR_TYPE 74
+#define KSMBIOS_NAMES_PORT_TYPE 75
+/* Type 13: bit 0 of the Flags byte. */
+#define KSMBIOS_NAMES_LANGUAGE_FORMAT 76
+/* Type 15: the status is bits 1:0 of the Log Status byte. */
+#define KSMBIOS_NAMES_EVENT_LOG_ACCESS_METHOD 77
+#define KSMBIOS_NAMES_EVENT_LOG_STATUS 78
+#define KSMBIOS_NAMES_EVENT_LOG_HEADER_FORMAT 79
+#define KSMBIOS_NAMES_EVENT_LOG_TYPE 80
+#define KSMBIOS_NAMES_EVENT_LOG_DATA_FORMAT 81
 
 /* The name of `value` in `list`, or null. Never fails otherwise; an unknown list gives null. */
 KSMBIOS_API const char* KSMBIOS_CALL ksmbios_name(ksmbios_name_list list, uint32_t value);

@@ -81,6 +81,8 @@ std::string Printf(const char* format, unsigned long long a, unsigned long long 
 std::string Hex4(std::uint64_t value);
 // A number and its unit ("5 min", "10.00%").
 std::string WithUnit(std::string number, const char* unit);
+// The text of a special value of `row`, or null.
+const char* SpecialText(const schema::FieldDef& row, std::uint64_t value);
 // The name of `value` in `list`, or the out-of-spec mark with the number.
 std::string NameOf(ksmbios_name_list list, std::uint64_t value);
 // The names of the bits of `value` that the row names, from its first to its last named bit.

@@ -29,6 +29,13 @@ std::string WithUnit(std::string number, const char* unit) {
     return number + (*unit == '%' ? "" : " ") + unit;
 }
 
+const char* SpecialText(const FieldDef& row, std::uint64_t value) {
+    for (std::uint8_t i = 0; i < row.specialCount; ++i) {
+        if (row.specials[i].value == value) return row.specials[i].text;
+    }
+    return nullptr;
+}
+
 std::string NameOf(ksmbios_name_list list, std::uint64_t value) {
     const schema::Name* name = schema::FindName(list, static_cast<std::uint32_t>(value));
     return name != nullptr ? name->text : Printf("<OUT OF SPEC> (0x%02llX)", value);
@@ -188,14 +195,6 @@ constexpr Formatter kFormatters[] = {
 #include "schema/Formatters.def"
 #undef KELVO_FORMATTER
 };
-
-// The text of a special value of the row, or null.
-const char* SpecialText(const FieldDef& row, std::uint64_t value) {
-    for (std::uint8_t i = 0; i < row.specialCount; ++i) {
-        if (row.specials[i].value == value) return row.specials[i].text;
-    }
-    return nullptr;
-}
 
 // A number as its row shows it: a special value's text, or the number and its unit.
 std::string Number(const FieldDef& row, std::uint64_t value) {

@@ -104,11 +104,9 @@ std::string MappedAddress(const MappedRange& range, std::uint64_t address) {
 void Scaled(FieldContext& c, int decimals, double divisor) {
     const std::uint64_t code = c.Value();
     const schema::FieldDef& row = c.Row();
-    for (std::uint8_t i = 0; i < row.specialCount; ++i) {
-        if (row.specials[i].value == code) {
-            c.Add(row.specials[i].text, code);
-            return;
-        }
+    if (const char* special = SpecialText(row, code)) {
+        c.Add(special, code);
+        return;
     }
     char number[32];
     std::snprintf(number, sizeof number, "%.*f", decimals,
@@ -384,13 +382,13 @@ void MemorySpeed(FieldContext& c) {
 }
 
 // The names of the bits set, on one line.
-void MemoryTypeDetail(FieldContext& c) {
-    const std::uint64_t detail = c.Value();
-    std::string details;
-    for (const std::string& name : BitNames(c.Row(), detail)) {
-        details += (details.empty() ? "" : " ") + name;
+void NamesOnOneLine(FieldContext& c) {
+    const std::uint64_t bits = c.Value();
+    std::string names;
+    for (const std::string& name : BitNames(c.Row(), bits)) {
+        names += (names.empty() ? "" : " ") + name;
     }
-    c.Add((detail & 0xFFFE) == 0 ? c.Row().none : details, detail);
+    c.Add(names.empty() ? c.Row().none : names, bits);
 }
 
 void Rank(FieldContext& c) {
@@ -702,6 +700,137 @@ void HostInterfaceData(FieldContext& c) {
               NameOf(KSMBIOS_NAMES_HOST_INTERFACE_PROTOCOL, protocol) + ")")
             .label = "Protocol ID";
         at = end;
+    }
+}
+
+// 2^n MB; a view of the same byte multiplies it by the number of memory slots.
+void PowerOfTwoMegabytes(FieldContext& c) {
+    const std::uint64_t power = c.Value();
+    std::uint64_t times = 1;
+    if (c.Row().view) times = c.Resolved("memory_controller.number_of_associated_memory_slots");
+    c.Add(power < 64 ? Printf("%llu MB", times << power) : Printf("2^%llu MB", power), power);
+}
+
+// Bits 7:4 and 3:0 each a RAS line; Fh for none.
+void BankConnections(FieldContext& c) {
+    const std::uint64_t banks = c.Value();
+    std::string text;
+    for (const std::uint64_t bank : {banks >> 4, banks & 0xFu}) {
+        if (bank != 0xF) text += (text.empty() ? "" : " ") + std::to_string(bank);
+    }
+    c.Add(text.empty() ? "None" : text, banks);
+}
+
+// Bits 6:0: 2^n MB, or 7Dh to 7Fh for what is not known; bit 7: both banks are connected.
+void ModuleSize(FieldContext& c) {
+    const std::uint64_t size = c.Value();
+    const std::uint64_t power = size & 0x7F;
+    if (power == 0x7F) {
+        c.Add("Not Installed", size);
+        return;
+    }
+    const std::string banks =
+        size & 0x80 ? " (Double-bank Connection)" : " (Single-bank Connection)";
+    if (power == 0x7D || power == 0x7E) {
+        c.Add((power == 0x7D ? "Not Determinable" : "Disabled") + banks, size);
+    } else {
+        c.Add((power < 64 ? Printf("%llu MB", 1ull << power) : Printf("2^%llu MB", power)) + banks,
+              size);
+    }
+}
+
+void CacheConfiguration(FieldContext& c) {
+    const std::uint64_t configuration = c.Value();
+    c.Add(std::string(configuration & 0x80 ? "Enabled" : "Disabled") +
+              (configuration & 0x08 ? ", Socketed" : ", Not Socketed") +
+              Printf(", Level %llu", (configuration & 0x07) + 1),
+          configuration);
+}
+
+// The 32-bit size when the structure holds it (bit 31 for 64K units), else the 16-bit one (bit
+// 15); shown in kB or a larger unit.
+void CacheSize(FieldContext& c) {
+    const bool wide = c.HasPart();
+    const std::uint64_t size = wide ? c.PartValue() : c.Value();
+    const unsigned granularity = wide ? 31 : 15;
+    const std::uint64_t units = size & ((1ull << granularity) - 1);
+    c.Add(MemorySize(size >> granularity & 1u ? units << 6 : units, 1), size);
+}
+
+// Each device: its type, status and description, three fields.
+void OnBoardDevices(FieldContext& c) {
+    for (std::uint64_t i = 0; i < c.Count(); ++i) {
+        const std::uint64_t at = i * c.Stride();
+        const std::uint64_t device = c.Read(at, 1);
+        const std::uint64_t description = c.Read(at + 1, 1);
+        const auto place = static_cast<std::uint8_t>(c.Row().offset + at);
+        c.Add(NameOf(c.Row().names, device & 0x7Fu), device & 0x7Fu).offset = place;
+        Field& status = c.Add(SpecialText(c.Row(), device >> 7), device >> 7);
+        status.label = "Status";
+        status.offset = place;
+        Field& text = c.Add(c.String(description), description);
+        text.label = "Description";
+        text.offset = static_cast<std::uint8_t>(place + 1);
+    }
+}
+
+void LanguageFormat(FieldContext& c) {
+    if (c.Version() >= 0x0201) c.Add(NameOf(c.Row().names, c.Value()), c.Value());
+}
+
+// The count, and the strings 1 to the count as its lines.
+void StringList(FieldContext& c) {
+    const std::uint64_t count = c.Value();
+    std::vector<std::string> strings;
+    for (std::uint64_t i = 1; i <= count; ++i) strings.push_back(c.String(i));
+    c.Add(std::to_string(count), count).items = std::move(strings);
+}
+
+// Each item: its handle and the name of its structure type.
+void GroupItems(FieldContext& c) {
+    const std::uint64_t count = c.Count();
+    std::vector<std::string> items;
+    for (std::uint64_t i = 0; i < count; ++i) {
+        const std::uint64_t at = i * c.Stride();
+        items.push_back(Hex4(c.Read(at + 1, 2)) + " (" + NameOf(c.Row().names, c.Read(at, 1)) +
+                        ")");
+    }
+    c.Add(std::to_string(count), count).items = std::move(items);
+}
+
+void EventLogHeaderLength(FieldContext& c) {
+    const std::uint64_t length =
+        (c.Resolved("system_event_log.log_data_start_offset") - c.Value()) & 0xFFFFFFFFu;
+    if (length != 0) c.Add(Printf(length == 1 ? "%llu byte" : "%llu bytes", length), length);
+}
+
+// Two I/O ports (index, data) for the indexed methods, a physical address, or a handle for the
+// non-volatile data functions.
+void EventLogAddress(FieldContext& c) {
+    const std::uint64_t method = c.Resolved("system_event_log.access_method");
+    const std::uint64_t address = c.Value();
+    if (method <= 2) {
+        c.Add(Printf("Index 0x%04llX, Data 0x%04llX", address & 0xFFFFu, address >> 16), address);
+    } else if (method == 3) {
+        c.Add(Printf("0x%08llX", address), address);
+    } else if (method == 4) {
+        c.Add(Hex4(address & 0xFFFFu), address);
+    } else {
+        c.Add("Unknown", address);
+    }
+}
+
+// Each descriptor: its log type and the format of its data, two numbered fields.
+void EventLogDescriptors(FieldContext& c) {
+    const std::uint64_t count = c.Count();
+    for (std::uint64_t i = 0; i < count; ++i) {
+        const std::uint64_t at = i * c.Stride();
+        const std::string number = " " + std::to_string(i + 1);
+        const std::uint64_t type = c.Read(at, 1);
+        const std::uint64_t format = c.Read(at + 1, 1);
+        c.Add(NameOf(c.Row().names, type), type).label += number;
+        Field& data = c.Add(NameOf(KSMBIOS_NAMES_EVENT_LOG_DATA_FORMAT, format), format);
+        data.label = "Data Format" + number;
     }
 }
 

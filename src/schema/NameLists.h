@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include <smbios/kelvo_smbios_names.h>
+
 namespace kelvo::shared::smbios::schema {
 
 struct Name {
@@ -1058,6 +1060,214 @@ inline constexpr Name kPowerSupplyRangeSwitching[] = {
     {0x06, "N/A"},
 };
 
+inline constexpr Name kMemoryErrorDetection[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "None"},
+    {0x04, "8-bit Parity"},
+    {0x05, "32-bit ECC"},
+    {0x06, "64-bit ECC"},
+    {0x07, "128-bit ECC"},
+    {0x08, "CRC"},
+};
+
+inline constexpr Name kMemoryEccCapabilityBits[] = {
+    {0x00, "Other"},
+    {0x01, "Unknown"},
+    {0x02, "None"},
+    {0x03, "Single-bit Error Correcting"},
+    {0x04, "Double-bit Error Correcting"},
+    {0x05, "Error Scrubbing"},
+};
+
+inline constexpr Name kMemoryInterleave[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "One-way Interleave"},
+    {0x04, "Two-way Interleave"},
+    {0x05, "Four-way Interleave"},
+    {0x06, "Eight-way Interleave"},
+    {0x07, "Sixteen-way Interleave"},
+};
+
+inline constexpr Name kMemorySpeedBits[] = {
+    {0x00, "Other"},
+    {0x01, "Unknown"},
+    {0x02, "70 ns"},
+    {0x03, "60 ns"},
+    {0x04, "50 ns"},
+};
+
+inline constexpr Name kMemoryModuleTypeBits[] = {
+    {0x00, "Other"},
+    {0x01, "Unknown"},
+    {0x02, "Standard"},
+    {0x03, "FPM"},
+    {0x04, "EDO"},
+    {0x05, "Parity"},
+    {0x06, "ECC"},
+    {0x07, "SIMM"},
+    {0x08, "DIMM"},
+    {0x09, "Burst EDO"},
+    {0x0A, "SDRAM"},
+};
+
+// Bits 1:0: uncorrectable and correctable errors; bit 2: the errors are in the event log.
+inline constexpr Name kMemoryModuleErrorStatus[] = {
+    {0x00, "OK"},
+    {0x01, "Uncorrectable Errors"},
+    {0x02, "Correctable Errors"},
+    {0x03, "Correctable and Uncorrectable Errors"},
+    {0x04, "See Event Log"},
+    {0x05, "See Event Log"},
+    {0x06, "See Event Log"},
+    {0x07, "See Event Log"},
+};
+
+inline constexpr Name kCacheLocation[] = {
+    {0x00, "Internal"},
+    {0x01, "External"},
+    {0x03, "Unknown"},
+};
+
+inline constexpr Name kCacheOperationalMode[] = {
+    {0x00, "Write Through"},
+    {0x01, "Write Back"},
+    {0x02, "Varies With Memory Address"},
+    {0x03, "Unknown"},
+};
+
+inline constexpr Name kCacheSramTypeBits[] = {
+    {0x00, "Other"},
+    {0x01, "Unknown"},
+    {0x02, "Non-burst"},
+    {0x03, "Burst"},
+    {0x04, "Pipeline Burst"},
+    {0x05, "Synchronous"},
+    {0x06, "Asynchronous"},
+};
+
+inline constexpr Name kCacheErrorCorrection[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "None"},
+    {0x04, "Parity"},
+    {0x05, "Single-bit ECC"},
+    {0x06, "Multi-bit ECC"},
+};
+
+inline constexpr Name kCacheSystemType[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "Instruction"},
+    {0x04, "Data"},
+    {0x05, "Unified"},
+};
+
+inline constexpr Name kCacheAssociativity[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "Direct Mapped"},
+    {0x04, "2-way Set-associative"},
+    {0x05, "4-way Set-associative"},
+    {0x06, "Fully Associative"},
+    {0x07, "8-way Set-associative"},
+    {0x08, "16-way Set-associative"},
+    {0x09, "12-way Set-associative"},
+    {0x0A, "24-way Set-associative"},
+    {0x0B, "32-way Set-associative"},
+    {0x0C, "48-way Set-associative"},
+    {0x0D, "64-way Set-associative"},
+    {0x0E, "20-way Set-associative"},
+};
+
+inline constexpr Name kPortConnectorType[] = {
+    {0x00, "None"},
+    {0x01, "Centronics"},
+    {0x02, "Mini Centronics"},
+    {0x03, "Proprietary"},
+    {0x04, "DB-25 male"},
+    {0x05, "DB-25 female"},
+    {0x06, "DB-15 male"},
+    {0x07, "DB-15 female"},
+    {0x08, "DB-9 male"},
+    {0x09, "DB-9 female"},
+    {0x0A, "RJ-11"},
+    {0x0B, "RJ-45"},
+    {0x0C, "50 Pin MiniSCSI"},
+    {0x0D, "Mini DIN"},
+    {0x0E, "Micro DIN"},
+    {0x0F, "PS/2"},
+    {0x10, "Infrared"},
+    {0x11, "HP-HIL"},
+    {0x12, "Access Bus (USB)"},
+    {0x13, "SSA SCSI"},
+    {0x14, "Circular DIN-8 male"},
+    {0x15, "Circular DIN-8 female"},
+    {0x16, "On Board IDE"},
+    {0x17, "On Board Floppy"},
+    {0x18, "9 Pin Dual Inline (pin 10 cut)"},
+    {0x19, "25 Pin Dual Inline (pin 26 cut)"},
+    {0x1A, "50 Pin Dual Inline"},
+    {0x1B, "68 Pin Dual Inline"},
+    {0x1C, "On Board Sound Input From CD-ROM"},
+    {0x1D, "Mini Centronics Type-14"},
+    {0x1E, "Mini Centronics Type-26"},
+    {0x1F, "Mini Jack (headphones)"},
+    {0x20, "BNC"},
+    {0x21, "IEEE 1394"},
+    {0x22, "SAS/SATA Plug Receptacle"},
+    {0x23, "USB Type-C Receptacle"},
+    {0xA0, "PC-98"},
+    {0xA1, "PC-98 Hireso"},
+    {0xA2, "PC-H98"},
+    {0xA3, "PC-98 Note"},
+    {0xA4, "PC-98 Full"},
+    {0xFF, "Other"},
+};
+
+inline constexpr Name kPortType[] = {
+    {0x00, "None"},
+    {0x01, "Parallel Port XT/AT Compatible"},
+    {0x02, "Parallel Port PS/2"},
+    {0x03, "Parallel Port ECP"},
+    {0x04, "Parallel Port EPP"},
+    {0x05, "Parallel Port ECP/EPP"},
+    {0x06, "Serial Port XT/AT Compatible"},
+    {0x07, "Serial Port 16450 Compatible"},
+    {0x08, "Serial Port 16550 Compatible"},
+    {0x09, "Serial Port 16550A Compatible"},
+    {0x0A, "SCSI Port"},
+    {0x0B, "MIDI Port"},
+    {0x0C, "Joystick Port"},
+    {0x0D, "Keyboard Port"},
+    {0x0E, "Mouse Port"},
+    {0x0F, "SSA SCSI"},
+    {0x10, "USB"},
+    {0x11, "Firewire (IEEE P1394)"},
+    {0x12, "PCMCIA Type I"},
+    {0x13, "PCMCIA Type II"},
+    {0x14, "PCMCIA Type III"},
+    {0x15, "Cardbus"},
+    {0x16, "Access Bus Port"},
+    {0x17, "SCSI II"},
+    {0x18, "SCSI Wide"},
+    {0x19, "PC-98"},
+    {0x1A, "PC-98 Hireso"},
+    {0x1B, "PC-H98"},
+    {0x1C, "Video Port"},
+    {0x1D, "Audio Port"},
+    {0x1E, "Modem Port"},
+    {0x1F, "Network Port"},
+    {0x20, "SATA"},
+    {0x21, "SAS"},
+    {0x22, "MFDP (Multi-Function Display Port)"},
+    {0x23, "Thunderbolt"},
+    {0xA0, "8251 Compatible"},
+    {0xA1, "8251 FIFO Compatible"},
+    {0xFF, "Other"},
+};
+
 inline constexpr Name kOnboardDeviceType[] = {
     {0x01, "Other"},
     {0x02, "Unknown"},
@@ -1165,6 +1375,85 @@ inline constexpr Name kHostInterfaceProtocol[] = {
     {0x04, "Redfish over IP"},
     {0xF0, "OEM"},
 };
+
+inline constexpr Name kLanguageFormat[] = {
+    {0x00, "Long"},
+    {0x01, "Abbreviated"},
+};
+
+inline constexpr Name kEventLogAccessMethod[] = {
+    {0x00, "Indexed I/O, one 8-bit index port, one 8-bit data port"},
+    {0x01, "Indexed I/O, two 8-bit index ports, one 8-bit data port"},
+    {0x02, "Indexed I/O, one 16-bit index port, one 8-bit data port"},
+    {0x03, "Memory-mapped physical 32-bit address"},
+    {0x04, "General-purpose non-volatile data functions"},
+};
+
+// Bit 0: the log area is valid; bit 1: it is full.
+inline constexpr Name kEventLogStatus[] = {
+    {0x00, "Invalid, Not Full"},
+    {0x01, "Valid, Not Full"},
+    {0x02, "Invalid, Full"},
+    {0x03, "Valid, Full"},
+};
+
+inline constexpr Name kEventLogHeaderFormat[] = {
+    {0x00, "No Header"},
+    {0x01, "Type 1"},
+};
+
+inline constexpr Name kEventLogType[] = {
+    {0x01, "Single-bit ECC memory error"},
+    {0x02, "Multi-bit ECC memory error"},
+    {0x03, "Parity memory error"},
+    {0x04, "Bus timeout"},
+    {0x05, "I/O channel block"},
+    {0x06, "Software NMI"},
+    {0x07, "POST memory resize"},
+    {0x08, "POST error"},
+    {0x09, "PCI parity error"},
+    {0x0A, "PCI system error"},
+    {0x0B, "CPU failure"},
+    {0x0C, "EISA failsafe timer timeout"},
+    {0x0D, "Correctable memory log disabled"},
+    {0x0E, "Logging disabled"},
+    {0x10, "System limit exceeded"},
+    {0x11, "Asynchronous hardware timer expired"},
+    {0x12, "System configuration information"},
+    {0x13, "Hard disk information"},
+    {0x14, "System reconfigured"},
+    {0x15, "Uncorrectable CPU-complex error"},
+    {0x16, "Log area reset/cleared"},
+    {0x17, "System boot"},
+    {0xFF, "End of log"},
+};
+
+inline constexpr Name kEventLogDataFormat[] = {
+    {0x00, "None"},
+    {0x01, "Handle"},
+    {0x02, "Multiple-event"},
+    {0x03, "Multiple-event handle"},
+    {0x04, "POST results bitmap"},
+    {0x05, "System management"},
+    {0x06, "Multiple-event system management"},
+};
 // clang-format on
+
+// A range of values that no row of its list names, all named alike: `name.value` is the first
+// value, `last` the last.
+struct NameRange {
+    ksmbios_name_list id;
+    Name name;
+    std::uint32_t last;
+};
+
+// The ranges that the standard leaves to vendors.
+inline constexpr NameRange kNameRanges[] = {
+    {KSMBIOS_NAMES_STRUCTURE_TYPE, {0x80, "OEM-specific"}, 0xFF},
+    {KSMBIOS_NAMES_EVENT_LOG_ACCESS_METHOD, {0x80, "OEM-specific"}, 0xFF},
+    {KSMBIOS_NAMES_EVENT_LOG_HEADER_FORMAT, {0x80, "OEM-specific"}, 0xFF},
+    {KSMBIOS_NAMES_EVENT_LOG_TYPE, {0x80, "OEM-specific"}, 0xFE},
+    {KSMBIOS_NAMES_EVENT_LOG_DATA_FORMAT, {0x80, "OEM-specific"}, 0xFF},
+};
 
 }  // namespace kelvo::shared::smbios::schema

@@ -65,7 +65,13 @@ const Name* FindName(ksmbios_name_list list, std::uint32_t value) {
     const Name* end = names->names + names->count;
     const Name* found = std::lower_bound(
         names->names, end, value, [](const Name& name, std::uint32_t v) { return name.value < v; });
-    return found != end && found->value == value ? found : nullptr;
+    if (found != end && found->value == value) return found;
+    for (const NameRange& range : kNameRanges) {
+        if (range.id == list && value >= range.name.value && value <= range.last) {
+            return &range.name;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace kelvo::shared::smbios::schema

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "decode/FieldDecoder.h"
@@ -13,11 +14,14 @@
 
 namespace kelvo::test::standard {
 
-// The structure cut to `length` (0: as written), alone in a table, decoded at `version`.
-inline std::vector<std::string> DecodedLines(const Structure& written, std::uint8_t length,
-                                             std::uint16_t version) {
+// The structure with the bytes `changed` (offset, byte) and cut to `length` (0: as written), alone
+// in a table, decoded at `version`.
+inline std::vector<std::string> DecodedLines(
+    const Structure& written, std::uint8_t length, std::uint16_t version,
+    const std::vector<std::pair<std::uint8_t, std::uint8_t>>& changed = {}) {
     using namespace kelvo::shared::smbios;
     Structure s = written;
+    for (const auto& [offset, value] : changed) s.formatted[offset] = value;
     if (length != 0) {
         s.formatted.resize(length);
         s.formatted[1] = length;

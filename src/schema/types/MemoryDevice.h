@@ -35,7 +35,7 @@ inline constexpr FieldDef kMemoryDeviceFields[] = {
         .Names(KSMBIOS_NAMES_MEMORY_TYPE).Record("MemoryType"),
     Row("memory_device.type_detail", "Type Detail", 0x13, 2, V2_1, Kind::Flags).Shown(0x15)
         .Names(KSMBIOS_NAMES_MEMORY_TYPE_DETAIL_BITS).Named(1, 15, "None")
-        .As(Format::MemoryTypeDetail).Record("TypeDetail"),
+        .As(Format::NamesOnOneLine).Record("TypeDetail"),
     // An empty slot's remaining fields say nothing. FFFFh hands a speed over to its extended
     // speed, which both extended speeds together must hold.
     Row("memory_device.speed", "Speed", 0x15, 2, V2_3, Kind::Decimal).Shown(0x17)

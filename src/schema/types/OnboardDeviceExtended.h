@@ -5,7 +5,6 @@
 namespace kelvo::shared::smbios::schema {
 
 // Type 41, Onboard Devices Extended Information.
-inline constexpr Special kDeviceStatus[] = {{0, "Disabled"}, {1, "Enabled"}};
 
 // clang-format off
 inline constexpr FieldDef kOnboardDeviceExtendedFields[] = {
