@@ -798,10 +798,13 @@ void GroupItems(FieldContext& c) {
     c.Add(std::to_string(count), count).items = std::move(items);
 }
 
+// From the header's start to the data's; a header that starts after the data (a broken table)
+// shows its negative length as 32 bits, in the singular, as dmidecode does.
 void EventLogHeaderLength(FieldContext& c) {
-    const std::uint64_t length =
-        (c.Resolved("system_event_log.log_data_start_offset") - c.Value()) & 0xFFFFFFFFu;
-    if (length != 0) c.Add(Printf(length == 1 ? "%llu byte" : "%llu bytes", length), length);
+    const auto length =
+        static_cast<std::int64_t>(c.Resolved("system_event_log.log_data_start_offset") - c.Value());
+    const std::uint64_t shown = static_cast<std::uint64_t>(length) & 0xFFFFFFFFu;
+    if (length != 0) c.Add(Printf(length > 1 ? "%llu bytes" : "%llu byte", shown), shown);
 }
 
 // Two I/O ports (index, data) for the indexed methods, a physical address, or a handle for the

@@ -126,8 +126,9 @@ TEST(Types5To15Test, SystemEventLog) {
     const Lines head = {"Area Length: 1024 bytes", "Header Start Offset: 0x0000",
                         "Header Length: 16 bytes", "Data Start Offset: 0x0010"};
     const Lines status = {"Status: Valid, Not Full", "Change Token: 0x12345678"};
-    const Lines v20 = Join({head, {"Access Method: Memory-mapped physical 32-bit address",
-                                   "Access Address: 0xFED40000"}, status});
+    const Lines v20Rest = Join({{"Access Method: Memory-mapped physical 32-bit address",
+                                 "Access Address: 0xFED40000"}, status});
+    const Lines v20 = Join({head, v20Rest});
     const Lines counts = {"Header Format: Type 1", "Supported Log Type Descriptors: 2"};
     const Lines second = {"Descriptor 2: POST error", "Data Format 2: POST results bitmap"};
     Check(kSystemEventLog, {
@@ -146,6 +147,10 @@ TEST(Types5To15Test, SystemEventLog) {
         {"non-volatile data handle", 0x16, 0x0300, {{0x0A, 0x04}},
          Join({head, {"Access Method: General-purpose non-volatile data functions",
                       "Access Address: 0x0000"}, status})},
+        {"header after the data: negative length as dmidecode shows it", 0x16, 0x0300,
+         {{0x06, 0x20}},
+         Join({{"Area Length: 1024 bytes", "Header Start Offset: 0x0020",
+                "Header Length: 4294967280 byte", "Data Start Offset: 0x0010"}, v20Rest})},
         {"OEM access method", 0x16, 0x0300, {{0x0A, 0x80}},
          Join({head, {"Access Method: OEM-specific", "Access Address: Unknown"}, status})}});
 }
