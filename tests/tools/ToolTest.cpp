@@ -324,7 +324,8 @@ std::size_t CompareWithDmidecode(const ToolTest& test, const std::string& path,
 // A table whose structures take every value of each enumerated field that the tool names, and
 // every flag bit: structure i of each type holds i in each of its enumerations, processor
 // families past FFh follow (family FEh, the word at 28h), then chassis whose contained elements
-// name structure types and board types, then each enumeration of types 18 to 33.
+// name structure types and board types, then each enumeration of types 18 to 33 and of types 5
+// to 15.
 RawTable NamesSweep() {
     kelvo::test::TableBuilder table(3, 2);
     std::uint16_t handle = 0;
@@ -380,6 +381,37 @@ RawTable NamesSweep() {
         for (const std::uint8_t type : {26, 28, 29}) add(type, 0x14, {{0x05, v}});
         add(27, 0x0C, {{0x06, v}});
         add(32, 0x0B, {{0x0A, v}});
+    }
+    // Types 5 to 15; group items of every structure type but 44 and 45, as above.
+    for (unsigned v = 0; v < 0x100; ++v) {
+        add(5, 0x10,
+            {{0x04, v},
+             {0x05, v},
+             {0x06, v},
+             {0x07, v},
+             {0x09, v},
+             {0x0A, v},
+             {0x0B, v},
+             {0x0C, v},
+             {0x0D, v},
+             {0x0F, v}});
+        add(6, 0x0C, {{0x07, v}, {0x08, v}, {0x0B, v}});
+        add(7, 0x13,
+            {{0x05, v},
+             {0x06, v},
+             {0x0B, v},
+             {0x0C, v},
+             {0x0D, v},
+             {0x0E, v},
+             {0x10, v},
+             {0x11, v},
+             {0x12, v}});
+        add(8, 0x09, {{0x05, v}, {0x07, v}, {0x08, v}});
+        add(10, 0x06, {{0x04, v}});
+        add(13, 0x16, {{0x05, v}});
+        if (v != 44 && v != 45) add(14, 0x08, {{0x05, v}});
+        add(15, 0x19,
+            {{0x0A, v}, {0x0B, v}, {0x14, v}, {0x15, 1}, {0x16, 2}, {0x17, v}, {0x18, v}});
     }
     return table.End().Raw();
 }
