@@ -106,9 +106,11 @@ void Run(const RawTable& raw) {
         report.source = "raw";
         for (std::size_t i = 0; i < info.structure_count; ++i) {
             DecodedStructure structure;
-            if (ReadStructure(table.get(), i, structure)) {
+            if (ReadStructure(table.get(), i, false, structure)) {
                 report.structures.push_back(std::move(structure));
             }
+            // -u: every structure's bytes and strings.
+            if (!ReadStructure(table.get(), i, true, structure)) Finding("no undecoded view");
         }
         if (TableText(report, false).empty()) Finding("no text");
         TableText(report, true);

@@ -63,6 +63,15 @@ KSMBIOS_API ksmbios_status KSMBIOS_CALL ksmbios_get_field_count(const ksmbios_ta
 KSMBIOS_API ksmbios_status KSMBIOS_CALL ksmbios_get_field(const ksmbios_table* table, size_t index,
                                                           size_t field, ksmbios_field* out);
 
+/* Structure `index` undecoded, as dmidecode -u shows it, whatever its type: field 0 is its header
+ * and data bytes in hex ("Header and Data", sixteen bytes an item), field 1, when it has strings,
+ * each string as its bytes with the terminating zero and then as text ("Strings"). */
+KSMBIOS_API ksmbios_status KSMBIOS_CALL ksmbios_get_undecoded_count(const ksmbios_table* table,
+                                                                    size_t index, size_t* count);
+KSMBIOS_API ksmbios_status KSMBIOS_CALL ksmbios_get_undecoded_field(const ksmbios_table* table,
+                                                                    size_t index, size_t field,
+                                                                    ksmbios_field* out);
+
 /* ---- The description, without any table ----------------------------------------------------- */
 
 typedef struct ksmbios_schema_type {

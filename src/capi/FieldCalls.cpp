@@ -38,26 +38,30 @@ constexpr const char* kFormatNames[] = {
 #undef KELVO_FORMATTER
 };
 
-// Structure `index`'s fields, decoded on first use; null when there is no such structure.
-const StructureFields* FieldsOf(const ksmbios_table* table, std::size_t index) {
+// Structure `index`'s fields, decoded on first use (its undecoded ones: its bytes and strings);
+// null when there is no such structure.
+const StructureFields* FieldsOf(const ksmbios_table* table, std::size_t index,
+                                bool undecoded = false) {
     const auto& view = table->view;
     if (index >= view.structures.size()) return nullptr;
     const RawStructure& structure = view.structures[index];
-    if (!structure.fields) {
+    std::unique_ptr<StructureFields>& cached = undecoded ? structure.undecoded : structure.fields;
+    if (!cached) {
         auto decoded = std::make_unique<StructureFields>();
         const kelvo::shared::smbios::pimpl::TableView whole(table->raw.data(), table->raw.size());
         const auto structures = whole.Sub(8, view.walkedLength);
         const auto version = static_cast<std::uint16_t>(view.major << 8 | view.minor);
         kelvo::shared::smbios::detail::DecodeFields(
             {structures, structure.offset, structure.type, structure.length, structure.handle},
-            version, decoded->fields);
+            version, undecoded ? schema::Undecoded() : schema::Describing(structure.type),
+            decoded->fields);
         for (const auto& field : decoded->fields) {
             auto& items = decoded->items.emplace_back();
             for (const std::string& item : field.items) items.push_back(item.c_str());
         }
-        structure.fields = std::move(decoded);
+        cached = std::move(decoded);
     }
-    return structure.fields.get();
+    return cached.get();
 }
 
 const schema::FieldDef* FieldRow(std::size_t typeIndex, std::size_t fieldIndex) {
@@ -65,28 +69,25 @@ const schema::FieldDef* FieldRow(std::size_t typeIndex, std::size_t fieldIndex) 
     return type != nullptr && fieldIndex < type->fieldCount ? &type->fields[fieldIndex] : nullptr;
 }
 
-}  // namespace
-
-extern "C" {
-
-ksmbios_status ksmbios_get_field_count(const ksmbios_table* table, size_t index, size_t* count) {
+// The calls for either view of a structure: its fields, or its undecoded bytes and strings.
+ksmbios_status FieldCount(const ksmbios_table* table, size_t index, size_t* count, bool undecoded) {
     if (table == nullptr || count == nullptr) return KSMBIOS_INVALID_ARGUMENT;
     if (!table->view.readable) return KSMBIOS_NOT_A_TABLE;
     return Guarded([&] {
-        const StructureFields* fields = FieldsOf(table, index);
+        const StructureFields* fields = FieldsOf(table, index, undecoded);
         if (fields == nullptr) return KSMBIOS_OUT_OF_RANGE;
         *count = fields->fields.size();
         return KSMBIOS_OK;
     });
 }
 
-ksmbios_status ksmbios_get_field(const ksmbios_table* table, size_t index, size_t field,
-                                 ksmbios_field* out) {
+ksmbios_status GetField(const ksmbios_table* table, size_t index, size_t field, ksmbios_field* out,
+                        bool undecoded) {
     if (table == nullptr || out == nullptr) return KSMBIOS_INVALID_ARGUMENT;
     if (!Fits(out)) return KSMBIOS_STRUCT_TOO_SMALL;
     if (!table->view.readable) return KSMBIOS_NOT_A_TABLE;
     return Guarded([&] {
-        const StructureFields* fields = FieldsOf(table, index);
+        const StructureFields* fields = FieldsOf(table, index, undecoded);
         if (fields == nullptr || field >= fields->fields.size()) return KSMBIOS_OUT_OF_RANGE;
         const auto& f = fields->fields[field];
         const auto& items = fields->items[field];
@@ -105,6 +106,29 @@ ksmbios_status ksmbios_get_field(const ksmbios_table* table, size_t index, size_
         Store(out, value);
         return KSMBIOS_OK;
     });
+}
+
+}  // namespace
+
+extern "C" {
+
+ksmbios_status ksmbios_get_field_count(const ksmbios_table* table, size_t index, size_t* count) {
+    return FieldCount(table, index, count, false);
+}
+
+ksmbios_status ksmbios_get_field(const ksmbios_table* table, size_t index, size_t field,
+                                 ksmbios_field* out) {
+    return GetField(table, index, field, out, false);
+}
+
+ksmbios_status ksmbios_get_undecoded_count(const ksmbios_table* table, size_t index,
+                                           size_t* count) {
+    return FieldCount(table, index, count, true);
+}
+
+ksmbios_status ksmbios_get_undecoded_field(const ksmbios_table* table, size_t index, size_t field,
+                                           ksmbios_field* out) {
+    return GetField(table, index, field, out, true);
 }
 
 ksmbios_status ksmbios_schema_type_count(size_t* count) {

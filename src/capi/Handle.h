@@ -43,6 +43,7 @@ struct RawStructure {
     std::vector<std::string> strings;  // string 1 first
     const void* record = nullptr;      // the decoded record for the nine types
     mutable std::unique_ptr<StructureFields> fields;
+    mutable std::unique_ptr<StructureFields> undecoded;  // as its bytes and strings
 };
 
 // Every structure of the nine types, decoded; deques keep each record where it was made.

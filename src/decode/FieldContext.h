@@ -48,6 +48,8 @@ public:
     // String `number` of the structure as it is shown: "Not Specified" for 0, "<BAD INDEX>" for
     // one past the last, control characters as dots.
     std::string String(std::uint64_t number) const;
+    // String `number` as the table holds it; empty when there is none.
+    std::string RawString(std::uint64_t number) const;
     // How many strings the structure's set holds.
     unsigned StringCount() const;
 

@@ -145,11 +145,17 @@ bool FieldContext::Select(std::size_t index) {
     return row.onlyIfIs ? value == row.onlyIfValue : value != 0;
 }
 
+std::string FieldContext::RawString(std::uint64_t number) const {
+    return number == 0 || number > 255
+               ? std::string()
+               : std::string(pimpl::LookupString(table_, start_ + 4, length_,
+                                                 static_cast<std::uint8_t>(number)));
+}
+
 std::string FieldContext::String(std::uint64_t number) const {
     if (number == 0) return "Not Specified";
     // No string of the set is empty: an empty text is one past the last.
-    std::string shown(
-        pimpl::LookupString(table_, start_ + 4, length_, static_cast<std::uint8_t>(number)));
+    std::string shown = RawString(number);
     if (shown.empty()) return "<BAD INDEX>";
     for (char& c : shown) {
         if (static_cast<unsigned char>(c) < 32 || c == 127) c = '.';
@@ -261,7 +267,11 @@ pimpl::StructureRef FixedUp(const pimpl::StructureRef& structure) {
 
 void DecodeFields(const pimpl::StructureRef& structure, std::uint16_t version,
                   std::vector<Field>& out) {
-    const schema::TypeDef& type = schema::Describing(structure.type);
+    DecodeFields(structure, version, schema::Describing(structure.type), out);
+}
+
+void DecodeFields(const pimpl::StructureRef& structure, std::uint16_t version,
+                  const schema::TypeDef& type, std::vector<Field>& out) {
     FieldContext c(FixedUp(structure), version, type, out);
     for (std::size_t i = 0; i < type.fieldCount; ++i) {
         const FieldDef& row = type.fields[i];

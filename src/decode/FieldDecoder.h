@@ -31,4 +31,8 @@ struct Field {
 void DecodeFields(const pimpl::StructureRef& structure, std::uint16_t version,
                   std::vector<Field>& out);
 
+// The same through the rows of `type`, whatever the structure's own type.
+void DecodeFields(const pimpl::StructureRef& structure, std::uint16_t version,
+                  const schema::TypeDef& type, std::vector<Field>& out);
+
 }  // namespace kelvo::shared::smbios::detail

@@ -571,6 +571,23 @@ void StringSet(FieldContext& c) {
     c.Add("").items = std::move(strings);
 }
 
+// Every string of the set as its bytes, sixteen a line with its terminating zero, then as text.
+void StringBytes(FieldContext& c) {
+    const unsigned count = c.StringCount();
+    if (count == 0) return;
+    std::vector<std::string> lines;
+    for (unsigned i = 1; i <= count; ++i) {
+        const std::string bytes = c.RawString(i) + '\0';
+        for (std::size_t at = 0; at < bytes.size(); ++at) {
+            if (at % 16 == 0) lines.emplace_back();
+            lines.back() +=
+                Printf(at % 16 ? " %02llX" : "%02llX", static_cast<unsigned char>(bytes[at]));
+        }
+        lines.push_back(c.String(i));
+    }
+    c.Add("").items = std::move(lines);
+}
+
 // Each device: its load and its handle, two fields of their own.
 void MemoryChannelDevices(FieldContext& c) {
     const std::uint64_t devices = c.Count();

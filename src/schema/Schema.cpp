@@ -95,7 +95,7 @@ constexpr bool AllConsistent() {
         if (i > 0 && kTypes[i - 1].type >= kTypes[i].type) return false;
         if (!Consistent(kTypes[i])) return false;
     }
-    return Consistent(kOemSpecific) && Consistent(kUnknownType);
+    return Consistent(kOemSpecific) && Consistent(kUnknownType) && Consistent(kUndecoded);
 }
 static_assert(AllConsistent(), "a type's rows do not hold together");
 
@@ -115,6 +115,8 @@ const TypeDef& Describing(std::uint8_t type) {
     if (const TypeDef* row = FindType(type)) return *row;
     return type >= 128 ? kOemSpecific : kUnknownType;
 }
+
+const TypeDef& Undecoded() { return kUndecoded; }
 
 const TypeDef* TypeRow(std::size_t index) {
     if (index < TypeCount()) return &kTypes[index];

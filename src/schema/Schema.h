@@ -241,6 +241,9 @@ const TypeDef* FindType(std::uint8_t type);
 // 128 on, an unknown type below).
 const TypeDef& Describing(std::uint8_t type);
 
+// The rows that show any structure undecoded: its header and data bytes, then its strings.
+const TypeDef& Undecoded();
+
 // Row `index`: the described types (0 to TypeCount() - 1), then the rows of undescribed
 // OEM-specific types (TypeCount()) and of undescribed numbers below 128 (TypeCount() + 1); null
 // past them.

@@ -127,6 +127,20 @@ static void check_fields(void) {
     size_t count = 1;
     CHECK(ksmbios_get_field_count(table, 5, &count) == KSMBIOS_OUT_OF_RANGE);
 
+    /* Undecoded, as dmidecode -u: any type's bytes, then its strings as bytes and as text. */
+    CHECK(ksmbios_get_undecoded_count(table, 2, &count) == KSMBIOS_OK && count == 2);
+    f.struct_size = sizeof f;
+    CHECK(ksmbios_get_undecoded_field(table, 2, 0, &f) == KSMBIOS_OK &&
+          shows(&f, "Header and Data", "") && f.item_count == 2 &&
+          strcmp(f.items[0], "02 13 50 00 01 00 00 00 00 09 00 60 00 0A 02 40") == 0 &&
+          strcmp(f.items[1], "00 41 00") == 0);
+    CHECK(ksmbios_get_undecoded_field(table, 2, 1, &f) == KSMBIOS_OK &&
+          shows(&f, "Strings", "") && f.item_count == 2 &&
+          strcmp(f.items[0], "42 6F 61 72 64 00") == 0 && strcmp(f.items[1], "Board") == 0);
+    CHECK(ksmbios_get_undecoded_count(table, 3, &count) == KSMBIOS_OK && count == 1);
+    CHECK(ksmbios_get_undecoded_field(table, 3, 1, &f) == KSMBIOS_OUT_OF_RANGE);
+    CHECK(ksmbios_get_undecoded_count(table, 5, &count) == KSMBIOS_OUT_OF_RANGE);
+
     ksmbios_field small;
     memset(&small, 0, sizeof small);
     small.struct_size = sizeof small - 1;

@@ -665,6 +665,72 @@ TEST_F(ToolTest, RealTablesAgreeWithDmidecode) {
     std::printf("%zu tables of tests/tables and %zu extra tables of %s ran\n", own, extras,
                 KELVO_TABLES_DIR);
 }
+
+// From its first structure on: what follows the version line and, for a 2.x table, dmidecode's
+// structure count and table address; nothing when no structure is shown. A bare value (-s,
+// --oem-string) is the whole text.
+std::string FromFirstStructure(const std::string& text) {
+    const std::size_t first = text.find("Handle 0x");
+    if (first != std::string::npos) return text.substr(first);
+    return text.find(" present.\n") == std::string::npos ? text : "";
+}
+
+// dmidecode's own options, spelled as dmidecode spells them, select what dmidecode selects:
+// -u byte for byte, --oem-string the same text, the others the same structures.
+struct DmidecodeOption {
+    const char* arguments;
+    bool whole;  // the whole output from the first structure on, else the structures' handles
+};
+
+const DmidecodeOption kDmidecodeOptions[] = {
+    {"-u", true},
+    {"--dump -t 11", true},
+    {"-u -H 0x0003", true},
+    {"--oem-string count", true},
+    {"--oem-string 2", true},
+    {"--oem-string 200", true},
+    {"-t memory", false},
+    {"-t 0 -t 2,3", false},
+    {"-t bios -t system", false},
+    {"-t baseboard -t chassis -t processor", false},
+    {"-t cache -t connector -t slot", false},
+    {"--type 7 -t 8", false},
+    {"--handle 3", false},
+};
+
+TEST_F(ToolTest, DmidecodeOptionsGiveWhatDmidecodeGives) {
+    std::vector<std::string> paths;
+    for (const std::string& name : RepositoryTables()) paths.push_back(RealTable(name));
+    Put(dir / "standard.rsmb", kelvo::test::standard::Table());
+    paths.push_back(At("standard.rsmb"));
+    for (const std::string& path : paths) {
+        ASSERT_FALSE(path.empty()) << "a table of tests/tables is missing";
+        const std::string dump = DumpFor(path);
+        for (const DmidecodeOption& option : kDmidecodeOptions) {
+            const Outcome theirs =
+                Command("dmidecode --from-dump " + dump + " " + option.arguments);
+            const Outcome ours = Tool("--from-dump " + path + " " + option.arguments);
+            const std::string context = path + " " + option.arguments;
+            EXPECT_EQ(ours.status, theirs.status) << context << ours.err;
+            if (option.whole) {
+                EXPECT_EQ(FromFirstStructure(ours.out), FromFirstStructure(theirs.out)) << context;
+            } else {
+                std::set<std::string> ourHandles, theirHandles;
+                for (const auto& listed : ParseListing(ours.out)) ourHandles.insert(listed.first);
+                for (const auto& listed : ParseListing(theirs.out))
+                    theirHandles.insert(listed.first);
+                EXPECT_EQ(ourHandles, theirHandles) << context;
+            }
+        }
+    }
+    // --dump-bin writes what dmidecode --dump-bin writes, and shows nothing.
+    const std::string t480 = RealTable("uroot__Lenovo-ThinkPad-T480.bin");
+    const Outcome written = Tool("--from-dump " + t480 + " --dump-bin " + At("t480.bin"));
+    EXPECT_EQ(written.status, 0) << written.err;
+    EXPECT_EQ(written.out, "");
+    EXPECT_EQ(FromFirstStructure(Command("dmidecode --from-dump " + At("t480.bin") + " -u").out),
+              FromFirstStructure(Command("dmidecode --from-dump " + t480 + " -u").out));
+}
 #endif
 
 // A bad table file: one line on stderr naming the file and the fault, nothing on stdout. Each is

@@ -8,28 +8,31 @@
 
 namespace kelvo::smbios_tool {
 
-bool ReadStructure(const ksmbios_table* table, std::size_t index, DecodedStructure& out) {
+bool ReadStructure(const ksmbios_table* table, std::size_t index, bool undecoded,
+                   DecodedStructure& out) {
     ksmbios_structure structure{};
     structure.struct_size = sizeof structure;
     std::size_t typeIndex = 0;
     ksmbios_schema_type type{};
     type.struct_size = sizeof type;
     std::size_t count = 0;
+    const auto countOf = undecoded ? ksmbios_get_undecoded_count : ksmbios_get_field_count;
+    const auto fieldOf = undecoded ? ksmbios_get_undecoded_field : ksmbios_get_field;
     if (ksmbios_get_structure(table, index, &structure) != KSMBIOS_OK ||
         ksmbios_schema_describing(structure.type, &typeIndex) != KSMBIOS_OK ||
         ksmbios_schema_get_type(typeIndex, &type) != KSMBIOS_OK ||
-        ksmbios_get_field_count(table, index, &count) != KSMBIOS_OK) {
+        countOf(table, index, &count) != KSMBIOS_OK) {
         return false;
     }
     out.handle = structure.handle;
     out.type = structure.type;
     out.length = structure.length;
-    out.title = type.title;
+    out.title = undecoded ? "" : type.title;
     out.fields.resize(count);
     for (std::size_t i = 0; i < count; ++i) {
         ksmbios_field field{};
         field.struct_size = sizeof field;
-        if (ksmbios_get_field(table, index, i, &field) != KSMBIOS_OK) return false;
+        if (fieldOf(table, index, i, &field) != KSMBIOS_OK) return false;
         DecodedField& shown = out.fields[i];
         shown.key = field.key;
         shown.label = field.label;
@@ -67,7 +70,7 @@ std::string TableText(const TableReport& report, bool quiet) {
                           structure.handle, structure.type, structure.length);
             text += line;
         }
-        text += structure.title + "\n";
+        if (!structure.title.empty()) text += structure.title + "\n";
         for (const DecodedField& field : structure.fields) {
             if (quiet && field.reference) continue;
             text +=

@@ -28,12 +28,12 @@ struct DecodedStructure {
     std::vector<DecodedField> fields;
 };
 
-// Structure `index` of `table` with the fields that the library decodes (ksmbios_get_field).
-// Returns false for a type that the library does not describe.
-bool ReadStructure(const ksmbios_table* table, std::size_t index, DecodedStructure& out);
+// Structure `index` of `table` with the fields that the library decodes (ksmbios_get_field), or
+// `undecoded`, with no title and its bytes and strings (ksmbios_get_undecoded_field).
+bool ReadStructure(const ksmbios_table* table, std::size_t index, bool undecoded,
+                   DecodedStructure& out);
 
-// The table as the default output shows it: its version line and every structure of the nine
-// types in table order.
+// The table as the default output shows it: its version line and every structure in table order.
 struct TableReport {
     std::uint8_t major = 0;
     std::uint8_t minor = 0;

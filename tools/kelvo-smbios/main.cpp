@@ -2,10 +2,12 @@
 // dmidecode does and as JSON, the records that the C++ interface returns, and converts table
 // files between the raw RSMB layout and dmidecode's dump format.
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <smbios/Logger.h>
@@ -209,7 +211,7 @@ int main(int argc, char** argv) {
     std::string keywords;
     for (const auto& entry : kStringKeywords)
         keywords += (keywords.empty() ? "" : ", ") + entry.first;
-    app.add_option("-f,--file", file,
+    app.add_option("-f,--file,--from-dump", file,
                    "Read a table file: raw RSMB layout, dmidecode dump, memory image, sysfs-like "
                    "folder, or a bare structure table")
         ->type_name("PATH");
@@ -223,11 +225,33 @@ int main(int argc, char** argv) {
                                       "Only these structure types: numbers or " + typeKeywords)
                            ->type_name("TYPE")
                            ->delimiter(',');
-    app.add_option("-s,--string", keyword,
-                   "Print only this value, as dmidecode -s: " + keywords +
-                       "; or a field's key, such as memory_device.size")
-        ->type_name("KEYWORD")
-        ->excludes(typeOption);
+    auto* stringOption = app.add_option("-s,--string", keyword,
+                                        "Print only this value, as dmidecode -s: " + keywords +
+                                            "; or a field's key, such as memory_device.size")
+                             ->type_name("KEYWORD");
+    std::string handleValue;
+    auto* handleOption =
+        app.add_option("-H,--handle", handleValue, "Only the structure of this handle")
+            ->type_name("HANDLE");
+    std::string oemString;
+    auto* oemOption = app.add_option("--oem-string", oemString,
+                                     "Print only OEM string N (1 first), or with count how many")
+                          ->type_name("N");
+    bool undecoded = false;
+    app.add_flag("-u,--dump", undecoded, "Show each structure undecoded: its bytes and strings");
+    std::string dumpBin;
+    auto* dumpOption =
+        app.add_option("--dump-bin", dumpBin,
+                       "Write the table as dmidecode --dump-bin does, and show nothing")
+            ->type_name("PATH");
+    // dmidecode's rule: one selection at a time.
+    const std::vector<CLI::Option*> selections = {typeOption, stringOption, handleOption, oemOption,
+                                                  dumpOption};
+    for (CLI::Option* one : selections) {
+        for (CLI::Option* other : selections) {
+            if (one != other) one->excludes(other);
+        }
+    }
     app.add_flag("-q,--quiet", quiet, "Leave out the version and handle lines and the references");
     app.add_flag("--json", json, "Print one JSON document instead of text");
     app.add_flag("--records", records,
@@ -262,6 +286,24 @@ int main(int argc, char** argv) {
     if (!bareVersion.empty() && !ParseVersion(bareVersion, version)) {
         return UsageError("--smbios-version: expected MAJOR.MINOR, 2.0 or later");
     }
+    long handle = -1;
+    if (!handleValue.empty()) {
+        char* end = nullptr;
+        handle = std::strtol(handleValue.c_str(), &end, 0);
+        if (*end != '\0' || handle < 0 || handle > 0xFFFF) {
+            return UsageError("--handle: not a handle number: " + handleValue);
+        }
+    }
+    long oemNumber = 0;
+    if (!oemString.empty() && oemString != "count") {
+        char* end = nullptr;
+        oemNumber = std::strtol(oemString.c_str(), &end, 10);
+        if (*end != '\0' || oemNumber < 1 || oemNumber > 255) {
+            return UsageError("--oem-string: not a string number (1 to 255) or count: " +
+                              oemString);
+        }
+    }
+    if (!dumpBin.empty()) saveDump = dumpBin;
     if (!keyword.empty() && kStringKeywords.count(keyword) == 0 && !IsFieldKey(keyword)) {
         return UsageError("--string: unknown keyword \"" + keyword +
                           "\"; valid keywords: " + keywords);
@@ -330,18 +372,38 @@ int main(int argc, char** argv) {
         const auto named = kStringKeywords.find(keyword);
         const std::string wanted = named != kStringKeywords.end() ? named->second : keyword;
         std::string values;
-        for (std::size_t i = 0; i < info.structure_count; ++i) {
+        bool oemSeen = false;
+        for (std::size_t i = 0; i < info.structure_count && dumpBin.empty(); ++i) {
             DecodedStructure structure;
-            if (!ReadStructure(table.get(), i, structure)) continue;
+            if (!ReadStructure(table.get(), i, undecoded, structure)) continue;
             if (!wanted.empty()) {
                 for (const DecodedField& field : structure.fields) {
                     if (field.key == wanted) values += field.value + "\n";
                 }
-            } else if (types.empty() || types.count(structure.type) != 0) {
+            } else if (!oemString.empty()) {
+                // The first OEM strings structure, as dmidecode reads it.
+                if (structure.type != 11 || std::exchange(oemSeen, true)) continue;
+                std::size_t count = 0;
+                for (const DecodedField& field : structure.fields) {
+                    if (field.key != "oem_strings.count") continue;
+                    ++count;
+                    if (field.raw == static_cast<std::uint64_t>(oemNumber)) {
+                        values += field.value + "\n";
+                    }
+                }
+                if (oemNumber == 0) {
+                    values += std::to_string(count) + "\n";
+                } else if (values.empty()) {
+                    PrintError("no OEM string number " + oemString);
+                }
+            } else if ((types.empty() || types.count(structure.type) != 0) &&
+                       (handle < 0 || structure.handle == handle)) {
                 report.structures.push_back(std::move(structure));
             }
         }
-        if (!wanted.empty()) {
+        if (!dumpBin.empty()) {
+            // Written below, as with --save-dump-bin.
+        } else if (!wanted.empty() || !oemString.empty()) {
             Print(values);
         } else {
             Print(json ? TableJson(report, quiet) : TableText(report, quiet));

@@ -24,7 +24,7 @@ inline constexpr FieldDef kOnboardDeviceExtendedFields[] = {
 // clang-format on
 
 inline constexpr TypeDef kOnboardDeviceExtended =
-    Type(41, "onboard_device_extended", "Onboard Device", nullptr, nullptr,
+    Type(41, "onboard_device_extended", "Onboard Device", nullptr, "baseboard",
          kOnboardDeviceExtendedFields);
 
 }  // namespace kelvo::shared::smbios::schema

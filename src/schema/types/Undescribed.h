@@ -19,10 +19,19 @@ inline constexpr FieldDef kUnknownTypeFields[] = {
         .As(Format::HeaderAndData),
     Row("unknown_type.strings", "Strings", 0x00, 1, V2_0, Kind::Text).View().As(Format::StringSet),
 };
+// Any structure as dmidecode -u shows it, whatever its type: its header and data bytes, then each
+// string as its bytes (with the terminating zero) and as text.
+inline constexpr FieldDef kUndecodedFields[] = {
+    Row("undecoded.header_and_data", "Header and Data", 0x00, 4, V2_0, Kind::Bytes)
+        .As(Format::HeaderAndData),
+    Row("undecoded.strings", "Strings", 0x00, 1, V2_0, Kind::Text).View().As(Format::StringBytes),
+};
 // clang-format on
 
 inline constexpr TypeDef kOemSpecific =
     Type(128, "oem_specific", "OEM-specific Type", nullptr, nullptr, kOemSpecificFields);
+inline constexpr TypeDef kUndecoded =
+    Type(0, "undecoded", "Undecoded", nullptr, nullptr, kUndecodedFields);
 inline constexpr TypeDef kUnknownType =
     Type(0, "unknown_type", "Unknown Type", nullptr, nullptr, kUnknownTypeFields);
 
