@@ -33,13 +33,13 @@ void Check(bool condition, const char* what) {
     std::abort();
 }
 
-namespace pimpl = kelvo::shared::smbios::pimpl;
+namespace detail = kelvo::shared::smbios::detail;
 
 // Walks the table by its version as the library does and decodes each structure again as it is.
 void CheckViewsAgree(const std::uint8_t* data, std::size_t size) {
-    const pimpl::TableView buffer(data, size);
-    pimpl::ParseState state;
-    state.version = pimpl::AcceptedVersion(buffer.U8(1), buffer.U8(2));
+    const detail::TableView buffer(data, size);
+    detail::ParseState state;
+    state.version = detail::AcceptedVersion(buffer.U8(1), buffer.U8(2));
     if (state.version == SMBiosSpecVersion::None || !buffer.Contains(0, 8) ||
         !buffer.Contains(8, buffer.U32(4))) {
         return;
@@ -48,14 +48,14 @@ void CheckViewsAgree(const std::uint8_t* data, std::size_t size) {
     state.hasTable = true;
     const int version = static_cast<int>(state.version);
     try {
-        while (std::unique_ptr<pimpl::DecodedStructure> walked = pimpl::NextStructure(state)) {
+        while (std::unique_ptr<detail::DecodedStructure> walked = detail::NextStructure(state)) {
             std::visit(
                 [&](const auto& byVersion) {
                     using R = std::decay_t<decltype(byVersion)>;
                     if constexpr (!std::is_same_v<R, std::monostate>) {
                         if (!kelvo::fuzz::Covers(byVersion, version, state.length)) return;
                         R asItIs;
-                        pimpl::DecodeWithinLength(
+                        detail::DecodeWithinLength(
                             {state.table, state.start, walked->type, state.length, walked->handle},
                             asItIs);
                         // The fields of the table's version; the view as it is reads beyond.

@@ -48,7 +48,7 @@ const StructureFields* FieldsOf(const ksmbios_table* table, std::size_t index,
     std::unique_ptr<StructureFields>& cached = undecoded ? structure.undecoded : structure.fields;
     if (!cached) {
         auto decoded = std::make_unique<StructureFields>();
-        const kelvo::shared::smbios::pimpl::TableView whole(table->raw.data(), table->raw.size());
+        const kelvo::shared::smbios::detail::TableView whole(table->raw.data(), table->raw.size());
         const auto structures = whole.Sub(8, view.walkedLength);
         const auto version = static_cast<std::uint16_t>(view.major << 8 | view.minor);
         kelvo::shared::smbios::detail::DecodeFields(

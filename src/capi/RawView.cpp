@@ -15,13 +15,13 @@ constexpr std::uint64_t kStructureHeaderSize = 4;
 constexpr std::uint8_t kEndOfTable = 127;
 
 template <class Record>
-const void* Decode(std::deque<Record>& list, const pimpl::StructureRef& structure) {
+const void* Decode(std::deque<Record>& list, const detail::StructureRef& structure) {
     list.emplace_back();
-    pimpl::DecodeWithinLength(structure, list.back());
+    detail::DecodeWithinLength(structure, list.back());
     return &list.back();
 }
 
-const void* DecodeRecord(DecodedRecords& records, const pimpl::StructureRef& structure) {
+const void* DecodeRecord(DecodedRecords& records, const detail::StructureRef& structure) {
     switch (structure.type) {
         case 0:
             return Decode(records.bios, structure);
@@ -49,7 +49,7 @@ const void* DecodeRecord(DecodedRecords& records, const pimpl::StructureRef& str
 }  // namespace
 
 void ReadRawView(const std::vector<std::uint8_t>& raw, RawView& view, bool decodeRecords) {
-    const pimpl::TableView whole(raw.data(), raw.size());
+    const detail::TableView whole(raw.data(), raw.size());
     if (!whole.Contains(0, kRawHeaderSize) || whole.U8(1) < 2) return;
     view.readable = true;
     view.callingMethod = whole.U8(0);
@@ -59,7 +59,7 @@ void ReadRawView(const std::vector<std::uint8_t>& raw, RawView& view, bool decod
     view.length = whole.U32(4);
     // A table cut short of its Length is walked as far as it goes.
     view.walkedLength = std::min<std::uint64_t>(view.length, whole.Size() - kRawHeaderSize);
-    const pimpl::TableView table = whole.Sub(kRawHeaderSize, view.walkedLength);
+    const detail::TableView table = whole.Sub(kRawHeaderSize, view.walkedLength);
     const std::uint64_t end = table.Size();
 
     // The library's walk: a string set ends at two NULs, a header that does not fit ends the
@@ -68,7 +68,7 @@ void ReadRawView(const std::vector<std::uint8_t>& raw, RawView& view, bool decod
     for (bool first = true;; first = false) {
         if (!first) {
             const RawStructure& previous = view.structures.back();
-            next = pimpl::NextStructureStart(table, previous.offset, previous.length);
+            next = detail::NextStructureStart(table, previous.offset, previous.length);
         }
         if (next >= end || !table.Contains(next, kStructureHeaderSize)) break;
 
@@ -84,8 +84,8 @@ void ReadRawView(const std::vector<std::uint8_t>& raw, RawView& view, bool decod
             structure.strings.emplace_back(text);
             p += text.size() + 1;
         }
-        const pimpl::StructureRef ref{table, next, structure.type, structure.length,
-                                      structure.handle};
+        const detail::StructureRef ref{table, next, structure.type, structure.length,
+                                       structure.handle};
         if (decodeRecords) structure.record = DecodeRecord(view.records, ref);
         if (structure.type == kEndOfTable) break;
     }

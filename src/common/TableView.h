@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace kelvo::shared::smbios::pimpl {
+namespace kelvo::shared::smbios::detail {
 
 // The one way table bytes are read. Every access is checked against the view's size here and
 // nowhere else; a byte outside the view reads as 0. Multi-byte values are assembled byte by
@@ -63,4 +63,4 @@ private:
     std::uint64_t size_ = 0;
 };
 
-}  // namespace kelvo::shared::smbios::pimpl
+}  // namespace kelvo::shared::smbios::detail

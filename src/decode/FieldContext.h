@@ -15,7 +15,7 @@ namespace kelvo::shared::smbios::detail {
 
 class FieldContext {
 public:
-    FieldContext(const pimpl::StructureRef& structure, std::uint16_t version,
+    FieldContext(const detail::StructureRef& structure, std::uint16_t version,
                  const schema::TypeDef& type, std::vector<Field>& out);
 
     std::uint16_t Version() const { return version_; }
@@ -66,8 +66,8 @@ private:
     std::uint64_t CountOf(const schema::FieldDef& row, std::uint64_t offset) const;
     std::uint64_t ArrayBytes(const schema::FieldDef& row, std::uint64_t offset) const;
 
-    pimpl::TableView table_;  // the whole structure table: the strings follow the structure
-    pimpl::TableView bytes_;  // the formatted area, as far as the table holds it
+    detail::TableView table_;  // the whole structure table: the strings follow the structure
+    detail::TableView bytes_;  // the formatted area, as far as the table holds it
     std::uint64_t start_;
     std::uint8_t length_;
     std::uint16_t version_;

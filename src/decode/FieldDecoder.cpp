@@ -52,7 +52,7 @@ std::vector<std::string> BitNames(const FieldDef& row, std::uint64_t value) {
     return names;
 }
 
-FieldContext::FieldContext(const pimpl::StructureRef& structure, std::uint16_t version,
+FieldContext::FieldContext(const detail::StructureRef& structure, std::uint16_t version,
                            const schema::TypeDef& type, std::vector<Field>& out)
     : table_(structure.table),
       start_(structure.start),
@@ -68,7 +68,7 @@ FieldContext::FieldContext(const pimpl::StructureRef& structure, std::uint16_t v
 namespace {
 
 // A little-endian number of `width` bytes (1, 2, 4 or 8) at `offset`.
-std::uint64_t ReadNumber(const pimpl::TableView& bytes, std::uint64_t offset, unsigned width) {
+std::uint64_t ReadNumber(const detail::TableView& bytes, std::uint64_t offset, unsigned width) {
     switch (width) {
         case 1:
             return bytes.U8(offset);
@@ -148,8 +148,8 @@ bool FieldContext::Select(std::size_t index) {
 std::string FieldContext::RawString(std::uint64_t number) const {
     return number == 0 || number > 255
                ? std::string()
-               : std::string(pimpl::LookupString(table_, start_ + 4, length_,
-                                                 static_cast<std::uint8_t>(number)));
+               : std::string(detail::LookupString(table_, start_ + 4, length_,
+                                                  static_cast<std::uint8_t>(number)));
 }
 
 std::string FieldContext::String(std::uint64_t number) const {
@@ -166,7 +166,7 @@ std::string FieldContext::String(std::uint64_t number) const {
 unsigned FieldContext::StringCount() const {
     unsigned count = 0;
     while (count < 255 &&
-           !pimpl::LookupString(table_, start_ + 4, length_, static_cast<std::uint8_t>(count + 1))
+           !detail::LookupString(table_, start_ + 4, length_, static_cast<std::uint8_t>(count + 1))
                 .empty()) {
         ++count;
     }
@@ -252,25 +252,25 @@ void ByKind(FieldContext& c, std::uint64_t value) {
 // Some firmware gives a management device (type 34) a Length of 10h although its formatted area
 // ends at 0Bh, where its first string begins: five printable bytes there are read as that
 // string's start, as dmidecode does.
-pimpl::StructureRef FixedUp(const pimpl::StructureRef& structure) {
+detail::StructureRef FixedUp(const detail::StructureRef& structure) {
     if (structure.type != 34 || structure.length != 0x10) return structure;
     for (unsigned i = 0x0B; i < 0x10; ++i) {
         const std::uint8_t byte = structure.table.U8(structure.start + i);
         if (byte < 0x20 || byte > 0x7E) return structure;
     }
-    pimpl::StructureRef fixed = structure;
+    detail::StructureRef fixed = structure;
     fixed.length = 0x0B;
     return fixed;
 }
 
 }  // namespace
 
-void DecodeFields(const pimpl::StructureRef& structure, std::uint16_t version,
+void DecodeFields(const detail::StructureRef& structure, std::uint16_t version,
                   std::vector<Field>& out) {
     DecodeFields(structure, version, schema::Describing(structure.type), out);
 }
 
-void DecodeFields(const pimpl::StructureRef& structure, std::uint16_t version,
+void DecodeFields(const detail::StructureRef& structure, std::uint16_t version,
                   const schema::TypeDef& type, std::vector<Field>& out) {
     FieldContext c(FixedUp(structure), version, type, out);
     for (std::size_t i = 0; i < type.fieldCount; ++i) {

@@ -28,11 +28,11 @@ struct Field {
 // Appends the fields of `structure` to `out`, read through its type's rows; `version` is the
 // table's (major * 256 + minor). A type that the schema does not describe shows its bytes and
 // strings.
-void DecodeFields(const pimpl::StructureRef& structure, std::uint16_t version,
+void DecodeFields(const detail::StructureRef& structure, std::uint16_t version,
                   std::vector<Field>& out);
 
 // The same through the rows of `type`, whatever the structure's own type.
-void DecodeFields(const pimpl::StructureRef& structure, std::uint16_t version,
+void DecodeFields(const detail::StructureRef& structure, std::uint16_t version,
                   const schema::TypeDef& type, std::vector<Field>& out);
 
 }  // namespace kelvo::shared::smbios::detail

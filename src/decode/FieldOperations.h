@@ -13,9 +13,9 @@
 
 #include "decode/OwnedString.h"
 
-namespace kelvo::shared::smbios::pimpl {
+namespace kelvo::shared::smbios::detail {
 
-namespace detail {
+namespace ops {
 
 using namespace fields;
 
@@ -144,30 +144,30 @@ struct IsRecord : std::false_type {};
 template <class T>
 struct IsRecord<T, std::void_t<decltype(Layout<T>::blocks)>> : std::true_type {};
 
-}  // namespace detail
+}  // namespace ops
 
 template <class Block>
 void InitFields(Block& b) {
-    fields::ForEachField<Block>([&](const auto& f) { detail::Init(b, f); });
+    fields::ForEachField<Block>([&](const auto& f) { ops::Init(b, f); });
 }
 template <class Block>
 void CopyFields(Block& b, const Block& o) {
-    fields::ForEachField<Block>([&](const auto& f) { detail::Copy(b, o, f); });
+    fields::ForEachField<Block>([&](const auto& f) { ops::Copy(b, o, f); });
 }
 template <class Block>
 void AssignFields(Block& b, const Block& o) {
-    fields::ForEachField<Block>([&](const auto& f) { detail::Assign(b, o, f); });
+    fields::ForEachField<Block>([&](const auto& f) { ops::Assign(b, o, f); });
 }
 template <class Block>
 void ReleaseFields(Block& b) {
-    fields::ForEachField<Block>([&](const auto& f) { detail::Release(b, f); });
+    fields::ForEachField<Block>([&](const auto& f) { ops::Release(b, f); });
 }
 
 // Assigns a block, and for a record each of its version blocks after its own fields.
 template <class Block>
 void AssignAll(Block& b, const Block& o) {
     AssignFields(b, o);
-    if constexpr (detail::IsRecord<Block>::value) {
+    if constexpr (ops::IsRecord<Block>::value) {
         fields::ForEachBlock<Block>([&](auto block) {
             auto& to = fields::Access(b, block);
             if constexpr (!std::is_same_v<std::remove_reference_t<decltype(to)>, Block>) {
@@ -185,22 +185,22 @@ void TakeRecord(Record& target, Record& source) {
         auto& to = fields::Access(target, block);
         auto& from = fields::Access(source, block);
         using Block = std::remove_reference_t<decltype(to)>;
-        fields::ForEachField<Block>([&](const auto& f) { detail::Take(to, from, f); });
+        fields::ForEachField<Block>([&](const auto& f) { ops::Take(to, from, f); });
     });
 }
 
-}  // namespace kelvo::shared::smbios::pimpl
+}  // namespace kelvo::shared::smbios::detail
 
 // The four special members of a block whose fields are all described. Scope is the qualified
 // block name and Name its last part; a record with version blocks passes their copy
 // initializers (": V2_1(other.V2_1), ...") as the last argument.
-#define KELVO_DESCRIBED_MEMBERS(Scope, Name, ...)                                    \
-    Scope::Name() { ::kelvo::shared::smbios::pimpl::InitFields(*this); }             \
-    Scope::Name(const Name& other) __VA_ARGS__ {                                     \
-        ::kelvo::shared::smbios::pimpl::CopyFields(*this, other);                    \
-    }                                                                                \
-    Scope& Scope::operator=(const Name& other) {                                     \
-        if (this != &other) ::kelvo::shared::smbios::pimpl::AssignAll(*this, other); \
-        return *this;                                                                \
-    }                                                                                \
-    Scope::~Name() { ::kelvo::shared::smbios::pimpl::ReleaseFields(*this); }
+#define KELVO_DESCRIBED_MEMBERS(Scope, Name, ...)                                     \
+    Scope::Name() { ::kelvo::shared::smbios::detail::InitFields(*this); }             \
+    Scope::Name(const Name& other) __VA_ARGS__ {                                      \
+        ::kelvo::shared::smbios::detail::CopyFields(*this, other);                    \
+    }                                                                                 \
+    Scope& Scope::operator=(const Name& other) {                                      \
+        if (this != &other) ::kelvo::shared::smbios::detail::AssignAll(*this, other); \
+        return *this;                                                                 \
+    }                                                                                 \
+    Scope::~Name() { ::kelvo::shared::smbios::detail::ReleaseFields(*this); }

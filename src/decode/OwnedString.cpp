@@ -3,7 +3,7 @@
 #include <cstring>
 #include <new>
 
-namespace kelvo::shared::smbios::pimpl {
+namespace kelvo::shared::smbios::detail {
 
 namespace {
 
@@ -52,4 +52,4 @@ void AssignString(char*& target, std::string_view source) {
     target = copy;
 }
 
-}  // namespace kelvo::shared::smbios::pimpl
+}  // namespace kelvo::shared::smbios::detail

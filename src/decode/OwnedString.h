@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace kelvo::shared::smbios::pimpl {
+namespace kelvo::shared::smbios::detail {
 
 // Longest text that a record keeps; anything longer is stored as an empty string.
 constexpr std::size_t kMaxOwnedStringLength = 65536;
@@ -20,4 +20,4 @@ void ReleaseString(char*& text);
 void AssignString(char*& target, const char* source);
 void AssignString(char*& target, std::string_view source);
 
-}  // namespace kelvo::shared::smbios::pimpl
+}  // namespace kelvo::shared::smbios::detail

@@ -13,7 +13,7 @@
 #include "common/TableView.h"
 #include "decode/OwnedString.h"
 
-namespace kelvo::shared::smbios::pimpl {
+namespace kelvo::shared::smbios::detail {
 
 // One structure and the rule that says which of its fields are read.
 struct StructureReader {
@@ -48,7 +48,7 @@ struct StructureReader {
 // Stores `value` as an owned text; an empty text already in place is kept as it is.
 void SetText(char*& text, std::string_view value);
 
-namespace detail {
+namespace ops {
 
 template <class B, class T>
 void Decode(const StructureReader& s, B& b, const fields::Number<B, T>& f) {
@@ -70,7 +70,7 @@ void Decode(const StructureReader& s, B& b, const fields::Bytes<B, N>& f) {
 template <class B, class F>
 void Decode(const StructureReader&, B&, const F&) {}
 
-}  // namespace detail
+}  // namespace ops
 
 // The fields that a record's own code fills, after its described fields have been read.
 void DecodeSpecial(const StructureReader& s, TypeBios& record);             // the release date
@@ -87,9 +87,9 @@ void DecodeRecord(const StructureReader& s, Record& record) {
     fields::ForEachBlock<Record>([&](auto block) {
         auto& b = fields::Access(record, block);
         using Block = std::remove_reference_t<decltype(b)>;
-        fields::ForEachField<Block>([&](const auto& f) { detail::Decode(s, b, f); });
+        fields::ForEachField<Block>([&](const auto& f) { ops::Decode(s, b, f); });
     });
     DecodeSpecial(s, record);
 }
 
-}  // namespace kelvo::shared::smbios::pimpl
+}  // namespace kelvo::shared::smbios::detail

@@ -1,14 +1,18 @@
 #include "decode/RecordTypes.h"
 
 #include <cstddef>
+#include <ostream>
 
 #include "decode/FieldOperations.h"
 #include "decode/SystemFirmware.h"
 #include "logging/LogSites.h"
+#include "render/RecordText.h"
 
-namespace kelvo::shared::smbios::pimpl {
+namespace kelvo::shared::smbios::detail {
 
 namespace {
+
+using pimpl::SystemFirmware;
 
 constexpr const char* kWalkName =
     "kelvo::shared::smbios::pimpl::SystemFirmware::GenerateSMBIOSData";
@@ -21,9 +25,15 @@ void Decode(const StructureReader& reader, DecodedStructure& structure) {
     DecodeRecord(reader, structure.record.emplace<Record>());
 }
 
+template <class Record>
+void Render(std::ostream& os, const void* record) {
+    os << *static_cast<const Record*>(record);
+}
+
 template <class Record, std::size_t line, const char* prefix>
 void Log(const DecodedStructure& structure) {
-    logging::LogParsed(line, kWalkName, prefix, std::get<Record>(structure.record));
+    logging::LogParsed(line, kWalkName, prefix, &Render<Record>,
+                       &std::get<Record>(structure.record));
 }
 
 template <class Record, Record SystemFirmware::*slot>
@@ -57,4 +67,4 @@ const RecordType* FindRecordType(std::uint8_t type) {
     return nullptr;
 }
 
-}  // namespace kelvo::shared::smbios::pimpl
+}  // namespace kelvo::shared::smbios::detail

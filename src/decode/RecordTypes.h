@@ -5,9 +5,7 @@
 #include "decode/RecordDecoder.h"
 #include "decode/Walker.h"
 
-namespace kelvo::shared::smbios::pimpl {
-
-class SystemFirmware;
+namespace kelvo::shared::smbios::detail {
 
 // What the walk does with each structure type that the library decodes: one row per type.
 struct RecordType {
@@ -18,10 +16,10 @@ struct RecordType {
     void (*log)(const DecodedStructure& structure);
     // Hands the decoded record over to the SystemFirmware's record of its type, with what an
     // assignment does (the last structure of a type wins).
-    void (*store)(DecodedStructure& structure, SystemFirmware& firmware);
+    void (*store)(DecodedStructure& structure, pimpl::SystemFirmware& firmware);
 };
 
 // The row of structure type `type`, or null for a type that the library does not decode.
 const RecordType* FindRecordType(std::uint8_t type);
 
-}  // namespace kelvo::shared::smbios::pimpl
+}  // namespace kelvo::shared::smbios::detail

@@ -3,11 +3,24 @@
 #include <exception>
 #include <stdexcept>
 
+#include "common/FailureCapture.h"
 #include "decode/RecordTypes.h"
-#include "facade/FailureCapture.h"
 #include "logging/LogSites.h"
 
+namespace kelvo::shared::smbios::detail {
+
+SMBiosSpecVersion AcceptedVersion(std::uint8_t major, std::uint8_t minor) {
+    const int version = major * 256 + minor;
+    if (version >= 0x0300) return SMBiosSpecVersion::V3_0;
+    if (version >= 0x0200 && version <= 0x0208) return static_cast<SMBiosSpecVersion>(version);
+    return SMBiosSpecVersion::None;
+}
+
+}  // namespace kelvo::shared::smbios::detail
+
 namespace kelvo::shared::smbios::pimpl {
+
+using namespace detail;
 
 namespace {
 
@@ -34,13 +47,6 @@ void OpenTable(const IFirmwareReader* reader, ParseState& state) {
 }
 
 }  // namespace
-
-SMBiosSpecVersion AcceptedVersion(std::uint8_t major, std::uint8_t minor) {
-    const int version = major * 256 + minor;
-    if (version >= 0x0300) return SMBiosSpecVersion::V3_0;
-    if (version >= 0x0200 && version <= 0x0208) return static_cast<SMBiosSpecVersion>(version);
-    return SMBiosSpecVersion::None;
-}
 
 SystemFirmware::SystemFirmware(const IFirmwareReader* reader) : version(SMBiosSpecVersion::None) {
     try {

@@ -29,8 +29,12 @@ public:
     kelvo::shared::error::Error error;
 
 private:
-    void GenerateSMBIOSData(ParseState& state);
+    void GenerateSMBIOSData(detail::ParseState& state);
 };
+
+}  // namespace kelvo::shared::smbios::pimpl
+
+namespace kelvo::shared::smbios::detail {
 
 // Size of the raw header in front of the structure table.
 constexpr std::uint64_t kRawHeaderSize = 8;
@@ -39,4 +43,4 @@ constexpr std::uint64_t kRawHeaderSize = 8;
 // 3.0; None when the library does not decode that version.
 SMBiosSpecVersion AcceptedVersion(std::uint8_t major, std::uint8_t minor);
 
-}  // namespace kelvo::shared::smbios::pimpl
+}  // namespace kelvo::shared::smbios::detail

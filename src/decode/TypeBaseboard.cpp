@@ -8,7 +8,7 @@ namespace kelvo::shared::smbios {
 // Copies carry the handle pointer as it is: it still points into the table.
 KELVO_DESCRIBED_MEMBERS(TypeBaseboard, TypeBaseboard)
 
-namespace pimpl {
+namespace detail {
 
 // The handles stay in the table and are not copied; they are unaligned, so the pointer is only
 // handed on, never dereferenced here. By version it is null only when offset 0Fh lies outside the
@@ -20,5 +20,5 @@ void DecodeSpecial(const StructureReader& s, TypeBaseboard& board) {
         reinterpret_cast<const std::uint16_t*>(s.table.Address(s.start + 0x0F));
 }
 
-}  // namespace pimpl
+}  // namespace detail
 }  // namespace kelvo::shared::smbios

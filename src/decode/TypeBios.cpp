@@ -23,7 +23,7 @@ const int TypeBios::BIOSCharacteristicsSize;
 
 KELVO_DESCRIBED_MEMBERS(TypeBios, TypeBios)
 
-namespace pimpl {
+namespace detail {
 
 namespace {
 
@@ -159,5 +159,5 @@ void DecodeSpecial(const StructureReader& s, TypeBios& bios) {
     }
 }
 
-}  // namespace pimpl
+}  // namespace detail
 }  // namespace kelvo::shared::smbios

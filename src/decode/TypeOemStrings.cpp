@@ -31,25 +31,25 @@ char* CopyArea(const TypeOemStrings& source) {
 
 // A record that was never decoded has no area and a size of 1.
 TypeOemStrings::TypeOemStrings() {
-    pimpl::InitFields(*this);
+    detail::InitFields(*this);
     StringsSize = 1;
 }
 
 TypeOemStrings::TypeOemStrings(const TypeOemStrings& other) : Strings(CopyArea(other)) {
-    pimpl::CopyFields(*this, other);
+    detail::CopyFields(*this, other);
 }
 
 TypeOemStrings& TypeOemStrings::operator=(const TypeOemStrings& other) {
     if (this == &other) return *this;
     // Copy first: if the allocation throws, this record is left as it was.
     char* area = CopyArea(other);
-    pimpl::AssignFields(*this, other);
+    detail::AssignFields(*this, other);
     delete[] Strings;
     Strings = area;
     return *this;
 }
 
-TypeOemStrings::~TypeOemStrings() { pimpl::ReleaseFields(*this); }
+TypeOemStrings::~TypeOemStrings() { detail::ReleaseFields(*this); }
 
 std::uint64_t TypeOemStrings::GetOemStrings(char** out) const {
     if (Strings == nullptr || StringsSize < 1 || out == nullptr) return kRefused;
@@ -61,7 +61,7 @@ std::uint64_t TypeOemStrings::GetOemStrings(char** out) const {
     while (position < size && count < Count) {
         // The last string may lack its NUL; it then ends with the area.
         const std::size_t length = strnlen(Strings + position, size - position);
-        out[count++] = pimpl::DuplicateString(std::string_view(Strings + position, length));
+        out[count++] = detail::DuplicateString(std::string_view(Strings + position, length));
         position += length + 1;
         // An empty string ends the set.
         if (position >= size || Strings[position] == '\0') break;
@@ -69,7 +69,7 @@ std::uint64_t TypeOemStrings::GetOemStrings(char** out) const {
     return count;
 }
 
-namespace pimpl {
+namespace detail {
 
 // The area holds the strings up to and including the NUL that is followed by the set's closing
 // NUL. Read by version it runs from offset 05h, whatever the structure's Length says; read within
@@ -94,5 +94,5 @@ void DecodeSpecial(const StructureReader& s, TypeOemStrings& record) {
     record.StringsSize = static_cast<std::int32_t>(area.size());
 }
 
-}  // namespace pimpl
+}  // namespace detail
 }  // namespace kelvo::shared::smbios

@@ -14,7 +14,7 @@ KELVO_DESCRIBED_MEMBERS(TypeSysInfo::SMBios_2_1, SMBios_2_1)
 KELVO_DESCRIBED_MEMBERS(TypeSysInfo::SMBios_2_4, SMBios_2_4)
 KELVO_DESCRIBED_MEMBERS(TypeSysInfo, TypeSysInfo, : V2_1(other.V2_1), V2_4(other.V2_4))
 
-namespace pimpl {
+namespace detail {
 
 namespace {
 
@@ -53,5 +53,5 @@ void DecodeSpecial(const StructureReader& s, TypeSysInfo& info) {
     }
 }
 
-}  // namespace pimpl
+}  // namespace detail
 }  // namespace kelvo::shared::smbios

@@ -32,28 +32,28 @@ constexpr std::uint8_t kChassisLockBit = 0x80;
 
 }  // namespace
 
-TypeSystemEnclosure::SMBios_2_1::SMBios_2_1() { pimpl::InitFields(*this); }
+TypeSystemEnclosure::SMBios_2_1::SMBios_2_1() { detail::InitFields(*this); }
 
 // The contained elements are copied whole, before anything else changes: if that allocation
 // throws, the record is left as it was.
-TypeSystemEnclosure::SMBios_2_3::SMBios_2_3() { pimpl::InitFields(*this); }
+TypeSystemEnclosure::SMBios_2_3::SMBios_2_3() { detail::InitFields(*this); }
 
 TypeSystemEnclosure::SMBios_2_3::SMBios_2_3(const SMBios_2_3& other)
     : ContainedElements(CopyBlock(other.ContainedElements, BlockSize(other))) {
-    pimpl::CopyFields(*this, other);
+    detail::CopyFields(*this, other);
 }
 
 TypeSystemEnclosure::SMBios_2_3& TypeSystemEnclosure::SMBios_2_3::operator=(
     const SMBios_2_3& other) {
     if (this == &other) return *this;
     std::uint8_t* block = CopyBlock(other.ContainedElements, BlockSize(other));
-    pimpl::AssignFields(*this, other);
+    detail::AssignFields(*this, other);
     delete[] ContainedElements;
     ContainedElements = block;
     return *this;
 }
 
-TypeSystemEnclosure::SMBios_2_3::~SMBios_2_3() { pimpl::ReleaseFields(*this); }
+TypeSystemEnclosure::SMBios_2_3::~SMBios_2_3() { detail::ReleaseFields(*this); }
 
 KELVO_DESCRIBED_MEMBERS(TypeSystemEnclosure::SMBios_2_7, SMBios_2_7)
 KELVO_DESCRIBED_MEMBERS(TypeSystemEnclosure, TypeSystemEnclosure,
@@ -66,7 +66,7 @@ const char* TypeSystemEnclosure::GetEnclosureName() {
     return name->record != nullptr ? name->record : name->text;
 }
 
-namespace pimpl {
+namespace detail {
 
 // The SKU number follows the contained element records, at 15h + count * record length. Read by
 // version, the records are not kept; read within the Length, they are.
@@ -86,5 +86,5 @@ void DecodeSpecial(const StructureReader& s, TypeSystemEnclosure& record) {
     }
 }
 
-}  // namespace pimpl
+}  // namespace detail
 }  // namespace kelvo::shared::smbios

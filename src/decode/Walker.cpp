@@ -2,7 +2,7 @@
 
 #include "decode/RecordTypes.h"
 
-namespace kelvo::shared::smbios::pimpl {
+namespace kelvo::shared::smbios::detail {
 
 namespace {
 
@@ -62,4 +62,4 @@ void SetText(char*& text, std::string_view value) {
     AssignString(text, value);
 }
 
-}  // namespace kelvo::shared::smbios::pimpl
+}  // namespace kelvo::shared::smbios::detail

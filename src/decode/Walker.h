@@ -9,7 +9,7 @@
 
 #include "common/TableView.h"
 
-namespace kelvo::shared::smbios::pimpl {
+namespace kelvo::shared::smbios::detail {
 
 // One walked structure: its header and the record of its own type. Structures of the types the
 // library does not decode hold no record.
@@ -59,4 +59,4 @@ inline std::string_view LookupString(const TableView& table, std::uint64_t field
     return table.Text(p);
 }
 
-}  // namespace kelvo::shared::smbios::pimpl
+}  // namespace kelvo::shared::smbios::detail

@@ -2,7 +2,7 @@
 
 #include "decode/RecordDecoder.h"
 
-namespace kelvo::shared::smbios::pimpl {
+namespace kelvo::shared::smbios::detail {
 
 namespace {
 
@@ -25,4 +25,4 @@ void DecodeWithinLength(const StructureRef& s, TypeOemStrings& record) { Decode(
 void DecodeWithinLength(const StructureRef& s, TypePhysicalMemory& record) { Decode(s, record); }
 void DecodeWithinLength(const StructureRef& s, TypeMemoryDevice& record) { Decode(s, record); }
 
-}  // namespace kelvo::shared::smbios::pimpl
+}  // namespace kelvo::shared::smbios::detail

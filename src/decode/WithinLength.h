@@ -9,7 +9,7 @@
 
 #include "common/TableView.h"
 
-namespace kelvo::shared::smbios::pimpl {
+namespace kelvo::shared::smbios::detail {
 
 // One structure of a table: where its header starts and what the header says.
 struct StructureRef {
@@ -67,4 +67,4 @@ std::uint64_t FixedLength(std::uint16_t version) {
     return length;
 }
 
-}  // namespace kelvo::shared::smbios::pimpl
+}  // namespace kelvo::shared::smbios::detail

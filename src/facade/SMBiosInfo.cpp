@@ -2,9 +2,9 @@
 
 #include <exception>
 
+#include "common/FailureCapture.h"
 #include "decode/SystemFirmware.h"
 #include "facade/BiosNVReader.h"
-#include "facade/FailureCapture.h"
 #include "logging/LogSites.h"
 
 namespace kelvo::shared::smbios {

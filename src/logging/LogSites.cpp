@@ -6,8 +6,6 @@
 #include <plog/Logger.h>
 #include <plog/Record.h>
 
-#include "render/RecordText.h"
-
 namespace kelvo::shared::smbios::logging {
 
 namespace {
@@ -22,19 +20,6 @@ void Write(Severity severity, std::size_t line, const char* function, const char
     *plog::get<0>() += record;
 }
 
-template <class Parsed>
-void WriteParsed(std::size_t line, const char* function, const char* prefix, const Parsed& parsed) {
-    if (!Admits(Severity::Debug)) return;
-    plog::Record record(plog::debug, function, line, "", nullptr, 0);
-    record << prefix;
-    // Rendered into a fresh stream before the record is handed on, so a renderer's own
-    // warning record arrives before this one.
-    std::ostringstream text;
-    text << parsed;
-    record << text.str();
-    *plog::get<0>() += record;
-}
-
 // The error's text as its ToString gives it, up to the first NUL.
 std::string ErrorText(const kelvo::shared::error::Error& error) {
     using kelvo::shared::error::Error;
@@ -46,18 +31,15 @@ std::string ErrorText(const kelvo::shared::error::Error& error) {
 
 }  // namespace
 
-void LogParsed(std::size_t line, const char* function, const char* prefix, const TypeBios& record) {
-    WriteParsed(line, function, prefix, record);
-}
-
-void LogParsed(std::size_t line, const char* function, const char* prefix,
-               const TypeSysInfo& record) {
-    WriteParsed(line, function, prefix, record);
-}
-
-void LogParsed(std::size_t line, const char* function, const char* prefix,
-               const TypeOemStrings& record) {
-    WriteParsed(line, function, prefix, record);
+void LogParsed(std::size_t line, const char* function, const char* prefix, Render render,
+               const void* subject) {
+    if (!Admits(Severity::Debug)) return;
+    plog::Record record(plog::debug, function, line, "", nullptr, 0);
+    record << prefix;
+    std::ostringstream text;
+    render(text, subject);
+    record << text.str();
+    *plog::get<0>() += record;
 }
 
 bool Admits(Severity severity) {

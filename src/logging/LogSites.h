@@ -3,10 +3,9 @@
 #include <cstddef>
 #include <string>
 
+#include <iosfwd>
+
 #include <kelvo/error/Error.h>
-#include <smbios/TypeBios.h>
-#include <smbios/TypeOemStrings.h>
-#include <smbios/TypeSysInfo.h>
 
 namespace kelvo::shared::smbios::logging {
 
@@ -24,12 +23,13 @@ void LogMessage(Severity severity, std::size_t line, const char* function, const
 void LogFailure(Severity severity, std::size_t line, const char* function, const char* prefix,
                 const kelvo::shared::error::Error& error);
 
-// Writes a debug record: `prefix` followed by the record's one-line text form. The text is
-// rendered only when the logger admits debug records.
-void LogParsed(std::size_t line, const char* function, const char* prefix, const TypeBios& record);
-void LogParsed(std::size_t line, const char* function, const char* prefix,
-               const TypeSysInfo& record);
-void LogParsed(std::size_t line, const char* function, const char* prefix,
-               const TypeOemStrings& record);
+// Writes `subject`'s text form into a stream.
+using Render = void (*)(std::ostream& os, const void* subject);
+
+// Writes a debug record: `prefix` followed by the text that `render` writes of `subject`. The
+// text is rendered only when the logger admits debug records, and before the record is handed
+// on, so that a renderer's own warning record arrives first.
+void LogParsed(std::size_t line, const char* function, const char* prefix, Render render,
+               const void* subject);
 
 }  // namespace kelvo::shared::smbios::logging

@@ -4,8 +4,8 @@
 #include <exception>
 #include <memory>
 
+#include "common/FailureCapture.h"
 #include "decode/OwnedString.h"
-#include "facade/FailureCapture.h"
 #include "logging/LogSites.h"
 
 namespace kelvo::shared::smbios {
@@ -64,7 +64,7 @@ void ReportFailure(std::size_t line, const char* prefix) noexcept {
 struct OemCopies {
     explicit OemCopies(std::size_t size) : strings(new char*[size]) {}
     ~OemCopies() {
-        for (std::uint64_t i = 0; i < count; ++i) pimpl::ReleaseString(strings[i]);
+        for (std::uint64_t i = 0; i < count; ++i) detail::ReleaseString(strings[i]);
     }
     std::unique_ptr<char*[]> strings;
     std::uint64_t count = 0;

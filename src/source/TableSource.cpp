@@ -14,7 +14,7 @@ namespace kelvo::shared::smbios::source {
 
 namespace {
 
-using pimpl::TableView;
+using detail::TableView;
 
 // No SMBIOS table comes near this; a larger file is not read into memory.
 constexpr std::uint64_t kMaxFileSize = 64u << 20;
@@ -267,27 +267,27 @@ bool Fits(const TableView& table, std::uint64_t at, std::uint16_t version) {
     const std::uint8_t length = table.U8(at + 1);
     switch (table.U8(at)) {
         case 0:
-            return length <= pimpl::FixedLength<TypeBios>(version);
+            return length <= detail::FixedLength<TypeBios>(version);
         case 1:
-            return length <= pimpl::FixedLength<TypeSysInfo>(version);
+            return length <= detail::FixedLength<TypeSysInfo>(version);
         case 2:
-            return length <= pimpl::FixedLength<TypeBaseboard>(version) + 2u * table.U8(at + 0x0E);
+            return length <= detail::FixedLength<TypeBaseboard>(version) + 2u * table.U8(at + 0x0E);
         case 3: {
             const std::uint64_t elements =
                 version >= 0x0203 ? std::uint64_t{table.U8(at + 0x13)} * table.U8(at + 0x14) : 0;
-            return length <= pimpl::FixedLength<TypeSystemEnclosure>(version) + elements +
+            return length <= detail::FixedLength<TypeSystemEnclosure>(version) + elements +
                                  (version >= 0x0207 ? 1 : 0);
         }
         case 4:
-            return length <= pimpl::FixedLength<TypeProcessor>(version);
+            return length <= detail::FixedLength<TypeProcessor>(version);
         case 9:
-            return length <= pimpl::FixedLength<SystemSlot>(version);
+            return length <= detail::FixedLength<SystemSlot>(version);
         case 11:
-            return length <= pimpl::FixedLength<TypeOemStrings>(version);
+            return length <= detail::FixedLength<TypeOemStrings>(version);
         case 16:
-            return length <= pimpl::FixedLength<TypePhysicalMemory>(version);
+            return length <= detail::FixedLength<TypePhysicalMemory>(version);
         case 17:
-            return length <= pimpl::FixedLength<TypeMemoryDevice>(version);
+            return length <= detail::FixedLength<TypeMemoryDevice>(version);
         default:
             return true;
     }

@@ -27,7 +27,7 @@
 namespace {
 
 using namespace kelvo::shared::smbios;
-using kelvo::shared::smbios::pimpl::TableView;
+using kelvo::shared::smbios::detail::TableView;
 using kelvo::test::BufferReader;
 using kelvo::test::Escaped;
 using kelvo::test::Hex;
@@ -41,7 +41,7 @@ unsigned FullLength(std::uint8_t type) {
     fields::ForEachRecord([&](auto* record) {
         using R = std::remove_const_t<std::remove_pointer_t<decltype(record)>>;
         if (fields::Layout<R>::type == type)
-            full = static_cast<unsigned>(pimpl::FixedLength<R>(0x0300)) + (type == 3 ? 1 : 0);
+            full = static_cast<unsigned>(detail::FixedLength<R>(0x0300)) + (type == 3 ? 1 : 0);
     });
     return full;
 }
@@ -87,7 +87,7 @@ void DescribeWithinLength(std::string& out, const std::string& prefix, const Tab
         using R = std::remove_const_t<std::remove_pointer_t<decltype(type)>>;
         if (fields::Layout<R>::type != s.type) return;
         R record;
-        pimpl::DecodeWithinLength({table, s.start, s.type, s.length, s.handle}, record);
+        detail::DecodeWithinLength({table, s.start, s.type, s.length, s.handle}, record);
         kelvo::test::DescribeRecord(out, prefix, record, false);
     });
 }
@@ -119,7 +119,7 @@ std::string Expected(const Bytes& raw) {
              Hex(raw.data() + 8 + s.start, std::min<std::uint64_t>(s.length, walked - s.start)));
         unsigned strings = 0;
         for (unsigned n = 1; n <= 255; ++n, ++strings) {
-            const std::string_view text = pimpl::LookupString(table, s.start + 4, s.length, n);
+            const std::string_view text = detail::LookupString(table, s.start + 4, s.length, n);
             if (text.empty()) break;
             line(key + ".string" + std::to_string(n), Escaped(text.data(), text.size()));
         }

@@ -7,7 +7,7 @@
 
 namespace {
 
-using namespace kelvo::shared::smbios::pimpl;
+using namespace kelvo::shared::smbios::detail;
 
 // Texts up to the limit are copied, longer ones become empty; a view ends at an embedded NUL, a
 // null text gives a fresh empty one.

@@ -62,8 +62,8 @@ template <class R>
 R WithinLength(const std::vector<std::uint8_t>& bytes, std::size_t size = SIZE_MAX) {
     const BufferReader buffer({bytes.begin(), bytes.begin() + std::min(size, bytes.size())});
     R record;
-    pimpl::DecodeWithinLength(
-        {pimpl::TableView(buffer.GetData(), buffer.GetSize()), 0, bytes[0], bytes[1], 0}, record);
+    detail::DecodeWithinLength(
+        {detail::TableView(buffer.GetData(), buffer.GetSize()), 0, bytes[0], bytes[1], 0}, record);
     return record;
 }
 

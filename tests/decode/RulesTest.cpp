@@ -72,7 +72,7 @@ TEST(RulesTest, TableVersionsAndHeadersThatAreKept) {
 TEST(RulesTest, TheBoundedReaderReadsWholeValuesOrZero) {
     const BufferReader buffer(
         {0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x41, 0x42, 0x00, 0x43, 0x44});
-    const pimpl::TableView view(buffer.GetData(), buffer.GetSize());
+    const detail::TableView view(buffer.GetData(), buffer.GetSize());
     const struct {
         const char* name;
         std::uint64_t offset;
@@ -106,7 +106,7 @@ TEST(RulesTest, TheBoundedReaderReadsWholeValuesOrZero) {
     EXPECT_EQ(view.Sub(UINT64_MAX, 2).Size(), 0u);
     EXPECT_EQ(view.Address(13), buffer.GetData() + 13);
     EXPECT_EQ(view.Address(14), nullptr);
-    EXPECT_EQ(pimpl::TableView(nullptr, 10).Size(), 0u);
+    EXPECT_EQ(detail::TableView(nullptr, 10).Size(), 0u);
 }
 
 // The UUID text: the first three groups with their bytes reversed, the last two in table order,
@@ -159,8 +159,8 @@ TEST(RulesTest, BaseboardHandlesPointIntoTheTable) {
         const std::vector<std::uint8_t> alone = last.Bytes();
         const BufferReader buffer(alone);
         TypeBaseboard record;
-        pimpl::DecodeWithinLength(
-            {pimpl::TableView(buffer.GetData(), buffer.GetSize()), 0, 2, alone[1], 0}, record);
+        detail::DecodeWithinLength(
+            {detail::TableView(buffer.GetData(), buffer.GetSize()), 0, 2, alone[1], 0}, record);
         EXPECT_EQ(reinterpret_cast<const std::uint8_t*>(record.ContainedObjectHandles),
                   row.withinLength ? buffer.GetData() + 0x0F : nullptr);
     }

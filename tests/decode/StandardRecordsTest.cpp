@@ -310,8 +310,8 @@ TYPED_TEST(StandardRecordsTest, WithinLengthReadsWhatTheLengthAndTheTableHold) {
     const auto decode = [](std::vector<std::uint8_t> bytes, std::size_t size, auto&& check) {
         const BufferReader buffer({bytes.begin(), bytes.begin() + size});
         TypeParam record;
-        pimpl::DecodeWithinLength(
-            {pimpl::TableView(buffer.GetData(), buffer.GetSize()), 0, bytes[0], bytes[1], 0},
+        detail::DecodeWithinLength(
+            {detail::TableView(buffer.GetData(), buffer.GetSize()), 0, bytes[0], bytes[1], 0},
             record);
         check(record);  // while the buffer, which the baseboard's handles point into, lives
     };

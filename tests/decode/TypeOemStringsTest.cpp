@@ -35,7 +35,7 @@ std::pair<std::uint64_t, Texts> Fetch(const TypeOemStrings& r) {
     for (std::uint64_t i = 0; i < 4; ++i) {
         if (result != kRefused && i < result) {
             texts.emplace_back(out[i]);
-            kelvo::shared::smbios::pimpl::ReleaseString(out[i]);
+            kelvo::shared::smbios::detail::ReleaseString(out[i]);
         } else {
             EXPECT_EQ(out[i], &sentinel) << "entry " << i;
         }

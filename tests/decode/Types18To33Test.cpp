@@ -18,8 +18,8 @@ namespace {
 
 using kelvo::shared::smbios::detail::DecodeFields;
 using kelvo::shared::smbios::detail::Field;
-using kelvo::shared::smbios::pimpl::StructureRef;
-using kelvo::shared::smbios::pimpl::TableView;
+using kelvo::shared::smbios::detail::StructureRef;
+using kelvo::shared::smbios::detail::TableView;
 using namespace kelvo::test::standard;
 using Lines = std::vector<std::string>;
 

@@ -10,7 +10,7 @@
 
 namespace {
 
-using namespace kelvo::shared::smbios::pimpl;
+using namespace kelvo::shared::smbios::detail;
 using kelvo::shared::smbios::SMBiosSpecVersion;
 using kelvo::test::BufferReader;
 using Bytes = std::vector<std::uint8_t>;

@@ -30,9 +30,9 @@ inline std::vector<std::string> DecodedLines(
     AddTo(builder, s);
     const std::vector<std::uint8_t> raw = builder.End().Raw();
     const BufferReader buffer(std::vector<std::uint8_t>(raw.begin() + 8, raw.end()));
-    const pimpl::TableView table(buffer.GetData(), buffer.GetSize());
+    const detail::TableView table(buffer.GetData(), buffer.GetSize());
     std::vector<detail::Field> fields;
-    detail::DecodeFields(pimpl::StructureRef{table, 0, s.Type(), s.formatted[1], s.Handle()},
+    detail::DecodeFields(detail::StructureRef{table, 0, s.Type(), s.formatted[1], s.Handle()},
                          version, fields);
     std::vector<std::string> lines;
     for (const detail::Field& f : fields) {

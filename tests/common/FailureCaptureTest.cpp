@@ -1,4 +1,4 @@
-#include "facade/FailureCapture.h"
+#include "common/FailureCapture.h"
 
 #include <gtest/gtest.h>
 
