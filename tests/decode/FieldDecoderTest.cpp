@@ -16,11 +16,8 @@
 namespace {
 
 namespace standard = kelvo::test::standard;
-using Lines = std::vector<std::string>;
-
-Lines Decode(const standard::Structure& s, std::uint8_t length, std::uint16_t version) {
-    return standard::DecodedLines(s, length, version);
-}
+using standard::Join;
+using standard::Lines;
 
 struct Case {
     const char* name;
@@ -32,7 +29,7 @@ struct Case {
 
 void Check(const std::vector<Case>& cases) {
     for (const Case& c : cases) {
-        EXPECT_EQ(Decode(c.structure, c.length, c.version), c.expected) << c.name;
+        EXPECT_EQ(standard::DecodedLines(c.structure, c.length, c.version), c.expected) << c.name;
     }
 }
 
@@ -49,12 +46,6 @@ const Lines kBiosCharacteristics = {
     "\tPrinter services are supported (int 17h)",
     "\tCGA/mono video services are supported (int 10h)",
 };
-
-Lines Join(std::initializer_list<Lines> parts) {
-    Lines all;
-    for (const Lines& part : parts) all.insert(all.end(), part.begin(), part.end());
-    return all;
-}
 
 TEST(FieldDecoderTest, Bios) {
     const Lines head = {"Vendor: Kelvo Firmware Works",

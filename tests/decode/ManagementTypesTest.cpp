@@ -15,7 +15,6 @@
 namespace {
 
 using namespace kelvo::test::standard;
-using Lines = std::vector<std::string>;
 
 struct Case {
     const char* name;

@@ -3,25 +3,18 @@
 // fields, and with single bytes changed to reach the other values a field can show. The expected
 // lines are dmidecode 3.4's reading of the same bytes, except that a value that no list names
 // carries its number after dmidecode's out-of-spec mark.
-#include "decode/FieldDecoder.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "support/DecodedLines.h"
 #include "support/StandardStructures18To33.h"
-#include "support/TableBuilder.h"
 
 namespace {
 
-using kelvo::shared::smbios::detail::DecodeFields;
-using kelvo::shared::smbios::detail::Field;
-using kelvo::shared::smbios::detail::StructureRef;
-using kelvo::shared::smbios::detail::TableView;
 using namespace kelvo::test::standard;
-using Lines = std::vector<std::string>;
 
 struct Case {
     const char* name;
@@ -30,37 +23,12 @@ struct Case {
     Lines expected;
 };
 
-// The structure alone in a table; its fields as the tool prints them: "Label: value".
-Lines Decode(const Structure& written, const Case& c) {
-    Structure s = written;
-    for (const auto& [offset, value] : c.changed) s.formatted[offset] = value;
-    if (c.length != 0) {
-        s.formatted.resize(c.length);
-        s.formatted[1] = c.length;
-    }
-    kelvo::test::TableBuilder builder;
-    AddTo(builder, s);
-    const std::vector<std::uint8_t> raw = builder.End().Raw();
-    const kelvo::test::BufferReader buffer(std::vector<std::uint8_t>(raw.begin() + 8, raw.end()));
-    std::vector<Field> fields;
-    DecodeFields(StructureRef{TableView(buffer.GetData(), buffer.GetSize()), 0, s.Type(),
-                              s.formatted[1], s.Handle()},
-                 0x0309, fields);
-    Lines lines;
-    for (const Field& f : fields) lines.push_back(f.label + ": " + f.text);
-    return lines;
-}
-
 void Check(const Structure& structure, const std::vector<Case>& cases) {
-    for (const Case& c : cases) EXPECT_EQ(Decode(structure, c), c.expected) << c.name;
+    for (const Case& c : cases)
+        EXPECT_EQ(DecodedLines(structure, c.length, 0x0309, c.changed), c.expected) << c.name;
 }
 
-// The lines of `parts`, one after the other; the first `n` of `lines`.
-Lines Join(std::initializer_list<Lines> parts) {
-    Lines all;
-    for (const Lines& part : parts) all.insert(all.end(), part.begin(), part.end());
-    return all;
-}
+// The first `n` of `lines`.
 Lines First(const Lines& lines, std::size_t n) { return Lines(lines.begin(), lines.begin() + n); }
 
 // clang-format off

@@ -16,7 +16,6 @@
 namespace {
 
 using namespace kelvo::test::standard;
-using Lines = std::vector<std::string>;
 
 struct Case {
     const char* name;
@@ -29,12 +28,6 @@ struct Case {
 void Check(const Structure& structure, const std::vector<Case>& cases) {
     for (const Case& c : cases)
         EXPECT_EQ(DecodedLines(structure, c.length, c.version, c.changed), c.expected) << c.name;
-}
-
-Lines Join(std::initializer_list<Lines> parts) {
-    Lines all;
-    for (const Lines& part : parts) all.insert(all.end(), part.begin(), part.end());
-    return all;
 }
 
 // clang-format off

@@ -4,6 +4,7 @@
 // fields: "Label: value", then each list line under it after a tab.
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,11 +15,19 @@
 
 namespace kelvo::test::standard {
 
+using Lines = std::vector<std::string>;
+
+// The lines of `parts`, one after the other.
+inline Lines Join(std::initializer_list<Lines> parts) {
+    Lines all;
+    for (const Lines& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
 // The structure with the bytes `changed` (offset, byte) and cut to `length` (0: as written), alone
 // in a table, decoded at `version`.
-inline std::vector<std::string> DecodedLines(
-    const Structure& written, std::uint8_t length, std::uint16_t version,
-    const std::vector<std::pair<std::uint8_t, std::uint8_t>>& changed = {}) {
+inline Lines DecodedLines(const Structure& written, std::uint8_t length, std::uint16_t version,
+                          const std::vector<std::pair<std::uint8_t, std::uint8_t>>& changed = {}) {
     using namespace kelvo::shared::smbios;
     Structure s = written;
     for (const auto& [offset, value] : changed) s.formatted[offset] = value;
@@ -34,7 +43,7 @@ inline std::vector<std::string> DecodedLines(
     std::vector<detail::Field> fields;
     detail::DecodeFields(detail::StructureRef{table, 0, s.Type(), s.formatted[1], s.Handle()},
                          version, fields);
-    std::vector<std::string> lines;
+    Lines lines;
     for (const detail::Field& f : fields) {
         lines.push_back(f.label + ":" + (f.text.empty() ? "" : " " + f.text));
         for (const std::string& item : f.items) lines.push_back("\t" + item);
