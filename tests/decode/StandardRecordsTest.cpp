@@ -10,6 +10,7 @@
 #include <ostream>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "decode/WithinLength.h"
@@ -282,9 +283,9 @@ protected:
 };
 TYPED_TEST_SUITE(StandardRecordsTest, Records);
 
-// The records that SMBiosInfo returns hold the fields that the table's version has, whatever
-// the structures' Length; 3.x reads as 3.0. Each type's standard structure follows another of
-// its type, which it replaces.
+// The records that SMBiosInfo returns, and their copies and assignments, hold the fields that
+// the table's version has, whatever the structures' Length; 3.x reads as 3.0. Each type's standard
+// structure follows another of its type, which it replaces.
 TYPED_TEST(StandardRecordsTest, EachVersionReadsTheFieldsItIntroduced) {
     for (const int version :
          {0x0200, 0x0201, 0x0202, 0x0203, 0x0204, 0x0205, 0x0206, 0x0207, 0x0208, 0x0300, 0x0304}) {
@@ -297,8 +298,13 @@ TYPED_TEST(StandardRecordsTest, EachVersionReadsTheFieldsItIntroduced) {
         const ParsedTable parsed(table.End());
         ASSERT_FALSE(parsed.info.GetError()) << parsed.info.GetError().Message();
         const int effective = std::min(version, 0x0300);
-        this->Expect(RecordOf<TypeParam>(parsed.info),
-                     [&](const Field<TypeParam>& f) { return effective >= f.since; });
+        const TypeParam& decoded = RecordOf<TypeParam>(parsed.info);
+        const TypeParam copy(decoded);
+        TypeParam assigned;
+        assigned = copy;
+        for (const TypeParam* record : {&decoded, &copy, &std::as_const(assigned)}) {
+            this->Expect(*record, [&](const Field<TypeParam>& f) { return effective >= f.since; });
+        }
     }
 }
 

@@ -31,15 +31,8 @@ struct IsBytes<fields::Bytes<B, N>> : std::true_type {};
 inline std::uint8_t SampleByte(unsigned offset, bool decoy) {
     return static_cast<std::uint8_t>(offset * 5 + 3 + (decoy ? 1 : 0));
 }
-inline std::uint64_t SampleValue(unsigned offset, unsigned width, bool decoy) {
-    std::uint64_t value = 0;
-    for (unsigned i = width; i-- > 0;) value = value << 8 | SampleByte(offset + i, decoy);
-    return value;
-}
-
-// A release date and the text it converts to, with TZ=UTC0.
+// The release date of a sample.
 constexpr const char* kSampleDate = "03/15/2019";
-constexpr const char* kSampleDateText = "2019-03-15T00:00:00+00:00";
 
 // What a sample puts in a string: the field's name, or the release date.
 template <class B>
