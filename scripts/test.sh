@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: Linux (GCC), Linux with AddressSanitizer and UBSan, Windows
 # (mingw-w64 cross build, run under Wine), the exported interface against the last release's
-# (abi), the packages people install (packages), then the
+# (abi), the packages people install (packages), the Windows zip (delivery), then the
 # hardening runs of test-hardening.sh (fuzzing, valgrind, ThreadSanitizer, benchmark build). Pass
 # configuration names to run only those.
 set -euo pipefail
@@ -12,7 +12,7 @@ bash scripts/install-deps.sh
 
 configs=("$@")
 [ "${#configs[@]}" -gt 0 ] ||
-    configs=(linux asan windows abi packages fuzz valgrind tsan bench-build)
+    configs=(linux asan windows abi packages delivery fuzz valgrind tsan bench-build)
 jobs=$(nproc)
 
 build() {  # build DIR [cmake options...]
@@ -33,22 +33,31 @@ run_asan() {
         ctest --test-dir build/asan --output-on-failure -j "$jobs"
 }
 
-run_windows() {
+windows_build() {  # the Debug cross build of the tests
     build build/windows -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake"
+}
+
+# One persistent wineserver for a whole run, in the Debug build's prefix: a warm start costs a
+# tenth of a cold one. Its output goes to a file so that no pipe is held open after the tests end.
+# The server changes into the prefix as it starts, so on a fresh clone the folder must exist
+# first: else it fails, and wineboot's own server, which exits a few seconds after its last
+# client, races the next test's start ("recvmsg: Connection reset by peer").
+wine_start() {
     export WINEPREFIX="$root/build/windows/wineprefix" WINEDEBUG=-all
-    # One persistent wineserver for the whole run: a warm start costs a tenth of a cold one.
-    # Its output goes to a file so that no pipe is held open after the tests end. The server
-    # changes into the prefix as it starts, so on a fresh clone the folder must exist first: else
-    # it fails, and wineboot's own server, which exits a few seconds after its last client, races
-    # the next test's start ("recvmsg: Connection reset by peer").
     mkdir -p "$WINEPREFIX"
     /usr/lib/wine/wineserver -p >"$root/build/windows/wineserver.log" 2>&1
     # Boot the prefix now, so that Wine's background services are started here with their
     # output in a file, not by a test whose pipe they would then keep open.
     /usr/lib/wine/wine64 wineboot >"$root/build/windows/wineboot.log" 2>&1
+}
+wine_stop() { /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true; }
+
+run_windows() {
+    windows_build
+    wine_start
     local status=0
     ctest --test-dir build/windows --output-on-failure || status=$?
-    /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
+    wine_stop
     return "$status"
 }
 
@@ -57,7 +66,7 @@ run_windows() {
 run_abi() {
     build build/linux >/dev/null
     bash scripts/check-abi.sh linux build/linux
-    build build/windows -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+    windows_build >/dev/null
     bash scripts/check-abi.sh windows build/windows
 }
 
@@ -72,6 +81,29 @@ run_packages() {
     bash tests/packages/write-table.sh "$scratch/table.rsmb"
     bash tests/packages/debs.sh build/packages "$scratch/debs" "$scratch/table.rsmb"
     bash tests/packages/python.sh "$scratch/python" "$scratch/table.rsmb"
+}
+
+# The Windows zip: an optimized cross build packed by cpack, unpacked and checked as a Windows
+# developer uses it (tests/packages/windows-zip.sh). The Debug build lends its Wine prefix and
+# writes the C interface's test cases, which the zip's clang-cl hosts check.
+run_delivery() {
+    local release=build/windows-release version
+    local scratch=$root/$release/zip-check table=$root/$release/table.rsmb
+    version=$(sed -n 's/^project(kelvo-shared-smbios VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+    windows_build >/dev/null
+    cmake -S . -B "$release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKELVO_SMBIOS_BUILD_TESTS=OFF \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+    cmake --build "$release" -j "$jobs"
+    (cd "$release" && cpack -G ZIP >cpack.log)
+    bash tests/packages/write-table.sh "$table"
+    wine_start
+    local status=0
+    ctest --test-dir build/windows -R '^kelvo-capi-make-cases$' --output-on-failure >/dev/null &&
+        bash tests/packages/windows-zip.sh "$release/kelvo-shared-smbios-$version-win64.zip" \
+            "$scratch" "$root/build/windows/tests/capi/cases" "$table" ||
+        status=$?
+    wine_stop
+    return "$status"
 }
 
 for config in "${configs[@]}"; do
