@@ -9,13 +9,13 @@
 # Windows: one zip, kelvo-shared-smbios-VERSION-win64.zip, of every component in one folder:
 # bin/ the DLLs and the tool, lib/ the mingw and MSVC import libraries and the CMake and
 # pkg-config packages, include/ the headers, and python/kelvo_smbios the Python module with the
-# DLLs beside it, where it loads them from.
+# DLLs beside it, where it loads them from. The optimized DLLs and tool are linked without symbols,
+# so each file is packed as it was built.
 set(CPACK_PACKAGE_NAME kelvo-shared-smbios)
 set(CPACK_PACKAGE_VENDOR kelvo)
 set(CPACK_PACKAGE_CONTACT "kelvo maintainers <maintainers@kelvo.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Reads and decodes SMBIOS tables")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
     set(kelvo_python_dir python/kelvo_smbios)
@@ -42,6 +42,7 @@ if(KELVO_SMBIOS_BUILD_TOOLS)
 endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
 # The runtime package's name carries the soname's number, as Debian names library packages, so
 # that two incompatible versions can be installed side by side.
 set(kelvo_runtime_package libkelvo-shared-smbios${PROJECT_VERSION_MAJOR})

@@ -56,7 +56,7 @@ done < <(find "$top" -name '*.dll' -print0 -o -name '*.exe' -print0)
 for library in kelvo-shared-smbios kelvo-shared-error-v2; do
     dll=$top/bin/$library.dll
     exports=$("$objdump" -p "$dll" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/s/^\t\[ *[0-9]*\] //p' | sort)
-    missing=$(comm -23 "$root/abi/$library.dll.exports" - <<<"$exports")
+    missing=$(comm -23 <(sort "$root/abi/$library.dll.exports") - <<<"$exports")
     [ -z "$missing" ] || fail "$library.dll does not export: $missing"
     resources=$(llvm-readobj-14 --coff-resources "$dll")
     grep -q 'Type: VERSIONINFO (ID 16)' <<<"$resources" || fail "$library.dll has no version resource"
