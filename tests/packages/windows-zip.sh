@@ -91,9 +91,12 @@ if ! { cmake -S "$root/examples/host" -B "$scratch/cpp-host" -G Ninja \
     cat "$scratch/cpp-host.log" >&2
     fail "the C++ example host did not build against the zip's CMake package"
 fi
-for host in kelvo-capi-check-msvc kelvo-capi-wrapper-check-msvc; do
-    TZ=UTC0 "$wine" "$top/bin/$host.exe" "$cases" >"$scratch/$host.out" 2>&1 ||
-        { cat "$scratch/$host.out" >&2; fail "$host failed on $cases"; }
+for host in "kelvo-capi-check-msvc $cases" kelvo-capi-check-fields-msvc \
+    "kelvo-capi-wrapper-check-msvc $cases"; do
+    read -r name arguments <<<"$host"
+    # shellcheck disable=SC2086
+    TZ=UTC0 "$wine" "$top/bin/$name.exe" $arguments >"$scratch/$name.out" 2>&1 ||
+        { cat "$scratch/$name.out" >&2; fail "$host failed"; }
 done
 "$wine" "$top/bin/kelvo-host-example.exe" >"$scratch/cpp-host.out" 2>&1 ||
     { cat "$scratch/cpp-host.out" >&2; fail "the C++ example host failed"; }
