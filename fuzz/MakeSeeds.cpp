@@ -1,7 +1,8 @@
 // Writes the fuzzers' seed corpus into the directory named first on the command line, from the
 // project's table builder (every decoded type with two instances at every version the library
-// tells apart, a desktop machine's table, and one structure of each type from 5 to 46 as the
-// standard lays it out) and from the captured tables in the folder named second, if any:
+// tells apart, a desktop machine's table, one structure of each type from 5 to 46 as the
+// standard lays it out, and the nine decoded types at their newest layouts) and from the captured
+// tables in the folder named second, if any:
 //   raw/    raw tables, the input of the smbios, capi and output targets;
 //   files/  (when the tool is built, KELVO_SEEDS_WITH_TOOL) each table as every file format the
 //           library reads, laid out as the files target expects, and each captured file as it is.
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "support/ManagementStructures.h"
+#include "support/StandardStructures.h"
 #include "support/StandardStructures18To33.h"
 #include "support/StandardStructures5To15.h"
 #include "support/Tables.h"
@@ -112,6 +114,10 @@ int main(int argc, char** argv) {
         seed(name, table.End().Raw());
     }
     seed("types-34-to-46", kelvo::test::standard::ManagementTable());
+    // The nine decoded types at their newest layouts, as the standard lays them out.
+    kelvo::test::TableBuilder newest(3, 9);
+    for (const auto* s : kelvo::test::standard::kNewest) AddTo(newest, *s);
+    seed("newest-layouts", newest.End().Raw());
 
     // The captured tables, read in whatever format they were kept.
     if (argc == 3 && fs::is_directory(argv[2])) {

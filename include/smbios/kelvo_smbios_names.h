@@ -137,6 +137,13 @@ typedef int32_t ksmbios_name_list;
 #define KSMBIOS_NAMES_EVENT_LOG_HEADER_FORMAT 79
 #define KSMBIOS_NAMES_EVENT_LOG_TYPE 80
 #define KSMBIOS_NAMES_EVENT_LOG_DATA_FORMAT 81
+/* Type 17 from 3.2: the memory technology and the operating mode capability's bits. */
+#define KSMBIOS_NAMES_MEMORY_TECHNOLOGY 82
+#define KSMBIOS_NAMES_MEMORY_OPERATING_MODE_BITS 83
+/* Type 9 from 3.4: the slot's physical width (its values are the data bus width's, worded as
+ * the lanes alone) and, from 3.5, its height. */
+#define KSMBIOS_NAMES_SLOT_PHYSICAL_WIDTH 84
+#define KSMBIOS_NAMES_SLOT_HEIGHT 85
 
 /* The name of `value` in `list`, or null. Never fails otherwise; an unknown list gives null. */
 KSMBIOS_API const char* KSMBIOS_CALL ksmbios_name(ksmbios_name_list list, uint32_t value);

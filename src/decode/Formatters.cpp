@@ -69,6 +69,11 @@ std::string Speed(std::uint64_t speed, std::uint64_t extended) {
     return speed ? Printf("%llu MT/s", speed) : "Unknown";
 }
 
+// The slot types of PCI Express, from the first generation to the sixth.
+bool PciExpressSlot(std::uint64_t type) {
+    return InRanges(type, {{0x1F, 0x23}, {0xA5, 0xB6}, {0xB8, 0xC4}});
+}
+
 std::string PciAddress(std::uint64_t segment, std::uint64_t bus, std::uint64_t function) {
     return Printf("%04llx:%02llx:%02llx.%llx", segment, bus, function >> 3, function & 0x7u);
 }
@@ -100,8 +105,9 @@ std::string MappedAddress(const MappedRange& range, std::uint64_t address) {
     return range.extended ? Printf("0x%016llXk", address) : Printf("0x%011llX", address);
 }
 
-// A fixed-point number of 16 signed bits in units of 10^-`decimals` of the row's unit.
-void Scaled(FieldContext& c, int decimals, double divisor) {
+// A fixed-point number of 16 bits, signed unless told, in units of 10^-`decimals` of the
+// row's unit.
+void Scaled(FieldContext& c, int decimals, double divisor, bool isSigned = true) {
     const std::uint64_t code = c.Value();
     const schema::FieldDef& row = c.Row();
     if (const char* special = SpecialText(row, code)) {
@@ -109,8 +115,8 @@ void Scaled(FieldContext& c, int decimals, double divisor) {
         return;
     }
     char number[32];
-    std::snprintf(number, sizeof number, "%.*f", decimals,
-                  static_cast<std::int16_t>(code) / divisor);
+    const double value = isSigned ? static_cast<std::int16_t>(code) : static_cast<double>(code);
+    std::snprintf(number, sizeof number, "%.*f", decimals, value / divisor);
     c.Add(WithUnit(number, row.unit), code);
 }
 
@@ -297,7 +303,7 @@ void CacheHandle(FieldContext& c) {
 // PC Card slots; nothing for the others.
 void SlotId(FieldContext& c) {
     const std::uint64_t type = c.Resolved("system_slot.slot_type");
-    if (InRanges(type, {{0x04, 0x06}, {0x0E, 0x13}, {0x1F, 0x23}, {0xA5, 0xB6}, {0xB8, 0xC4}})) {
+    if (InRanges(type, {{0x04, 0x06}, {0x0E, 0x13}}) || PciExpressSlot(type)) {
         c.Add(std::to_string(c.Read(0, 1)), c.Value());
     } else if (type == 0x07) {
         c.Add(Printf("Adapter %llu, Socket %llu", c.Read(0, 1), c.Read(1, 1)), c.Value());
@@ -323,6 +329,14 @@ void BusAddress(FieldContext& c) {
     const std::uint64_t function = c.PartValue(1);
     if (segment == 0xFFFF && bus == 0xFF && function == 0xFF) return;
     c.Add(PciAddress(segment, bus, function));
+}
+
+// Only a PCI Express slot's information is its generation; 0 says nothing.
+void PciExpressGeneration(FieldContext& c) {
+    const std::uint64_t generation = c.Value();
+    if (generation != 0 && PciExpressSlot(c.Resolved("system_slot.slot_type"))) {
+        c.Add(std::to_string(generation), generation);
+    }
 }
 
 // Each peer: its bus address and its width, a field of its own.
@@ -470,6 +484,7 @@ void PowerOnTime(FieldContext& c) {
 void Milli(FieldContext& c) { Scaled(c, 3, 1000.0); }
 void Deci(FieldContext& c) { Scaled(c, 1, 10.0); }
 void Centi(FieldContext& c) { Scaled(c, 2, 100.0); }
+void Hundredths(FieldContext& c) { Scaled(c, 2, 100.0, false); }
 
 // Whether the structure's bytes, from its header on, add up to 0.
 void StructureChecksum(FieldContext& c) {
@@ -665,9 +680,11 @@ void TpmCharacteristics(FieldContext& c) {
     field.items = std::move(items);
 }
 
-void ImageSize(FieldContext& c) {
+// A size in bytes, or one of the row's special values.
+void ByteSize(FieldContext& c) {
     const std::uint64_t size = c.Value();
-    c.Add(size == ~0ull ? "Unknown" : MemorySize(size, 0), size);
+    const char* special = SpecialText(c.Row(), size);
+    c.Add(special != nullptr ? special : MemorySize(size, 0), size);
 }
 
 // Every named bit, set or not: "Updatable: Yes".
@@ -852,6 +869,13 @@ void EventLogDescriptors(FieldContext& c) {
         Field& data = c.Add(NameOf(KSMBIOS_NAMES_EVENT_LOG_DATA_FORMAT, format), format);
         data.label = "Data Format" + number;
     }
+}
+
+// A JEDEC JEP-106 maker: its bank (bits 6:0 of the first byte, less one) and its code in that
+// bank; 0 for none.
+void JedecId(FieldContext& c) {
+    const std::uint64_t id = c.Value();
+    c.Add(id == 0 ? "Unknown" : Printf("Bank %llu, Hex 0x%02llX", (id & 0x7F) + 1, id >> 8), id);
 }
 
 }  // namespace formatters

@@ -645,6 +645,31 @@ inline constexpr Name kSlotWidth[] = {
     {0x0E, "32x or x32"},
 };
 
+inline constexpr Name kSlotPhysicalWidth[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "8-bit"},
+    {0x04, "16-bit"},
+    {0x05, "32-bit"},
+    {0x06, "64-bit"},
+    {0x07, "128-bit"},
+    {0x08, "x1"},
+    {0x09, "x2"},
+    {0x0A, "x4"},
+    {0x0B, "x8"},
+    {0x0C, "x12"},
+    {0x0D, "x16"},
+    {0x0E, "x32"},
+};
+
+inline constexpr Name kSlotHeight[] = {
+    {0x00, "Not applicable"},
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "Full height"},
+    {0x04, "Low-profile"},
+};
+
 inline constexpr Name kSlotUsage[] = {
     {0x01, "Other"},
     {0x02, "Unknown"},
@@ -792,6 +817,24 @@ inline constexpr Name kMemoryTypeDetailBits[] = {
     {0x0D, "Registered (Buffered)"},
     {0x0E, "Unbuffered (Unregistered)"},
     {0x0F, "LRDIMM"},
+};
+
+inline constexpr Name kMemoryTechnology[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "DRAM"},
+    {0x04, "NVDIMM-N"},
+    {0x05, "NVDIMM-F"},
+    {0x06, "NVDIMM-P"},
+    {0x07, "Intel Optane DC persistent memory"},
+};
+
+inline constexpr Name kMemoryOperatingModeBits[] = {
+    {0x01, "Other"},
+    {0x02, "Unknown"},
+    {0x03, "Volatile memory"},
+    {0x04, "Byte-accessible persistent memory"},
+    {0x05, "Block-accessible persistent memory"},
 };
 
 inline constexpr Name kStructureType[] = {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/DecodedLines.h"
@@ -25,11 +26,14 @@ struct Case {
     std::uint8_t length;  // 0: as written
     std::uint16_t version;
     Lines expected;
+    std::vector<std::pair<std::uint8_t, std::uint8_t>> changed = {};  // (offset, byte) first
 };
 
 void Check(const std::vector<Case>& cases) {
     for (const Case& c : cases) {
-        EXPECT_EQ(standard::DecodedLines(c.structure, c.length, c.version), c.expected) << c.name;
+        standard::Structure s = c.structure;
+        for (const auto& [offset, value] : c.changed) s.formatted[offset] = value;
+        EXPECT_EQ(standard::DecodedLines(s, c.length, c.version), c.expected) << c.name;
     }
 }
 
@@ -115,6 +119,14 @@ TEST(FieldDecoderTest, Enclosure) {
     const Lines elements = {"Contained Elements: 2", "\tMemory Device (1-4)",
                             "\tProcessor Module (0-2)"};
     Check({
+        {"Layout39_RackAfterTheSku", standard::kEnclosure39, 0, 0x0309,
+         Join({base,
+               states,
+               v23,
+               elements,
+               {"SKU Number: CH-SKU", "Rack Type: 2", "Rack Height: 42"}})},
+        {"RackTypeWithoutItsHeight", standard::kEnclosure39, 0x1D, 0x0309,
+         Join({base, states, v23, elements, {"SKU Number: CH-SKU", "Rack Type: 2"}})},
         {"Layout27_SkuAfterTheElements", standard::kEnclosure, 0, 0x0300,
          Join({base, states, v23, elements, {"SKU Number: CH-SKU"}})},
         {"ElementsWithoutSku", standard::kEnclosure, 0x1B, 0x0300,
@@ -148,7 +160,23 @@ TEST(FieldDecoderTest, Processor) {
                                    "\tEnhanced Virtualization",
                                    "\tPower/Performance Control",
                                    "\t128-bit Capable"};
+    const Lines counts = {"Core Count: 288", "Core Enabled: 240", "Thread Count: 254"};
     Check({
+        {"Layout38_ThreadsEnabledAndSocketType", standard::kProcessor38, 0, 0x0308,
+         Join({base,
+               caches,
+               v23,
+               counts,
+               characteristics,
+               {"Thread Enabled: 542", "Socket Type: LGA4677"}})},
+        {"Layout36_NoSocketType", standard::kProcessor38, 0x32, 0x0306,
+         Join({base, caches, v23, counts, characteristics, {"Thread Enabled: 542"}})},
+        {"NoThreadsEnabledCount_LeftOut",
+         standard::kProcessor38,
+         0,
+         0x0308,
+         Join({base, caches, v23, counts, characteristics, {"Socket Type: LGA4677"}}),
+         {{0x30, 0}, {0x31, 0}}},
         {"Layout30_CoreCountFromItsWord", standard::kProcessor, 0, 0x0300,
          Join({base,
                caches,
@@ -175,7 +203,28 @@ TEST(FieldDecoderTest, SystemSlot) {
         "Current Usage: In Use", "Length: Short",          "ID: 9",
         "Characteristics:",      "\t3.3 V is provided",    "\tOpening is shared"};
     const Lines second = {"\tPME signal is supported", "\tSMBus signal is supported"};
+    const Lines peers = {"Data Bus Width (Base): 10", "Peer Devices: 1",
+                         "Peer Device 1: 0000:3c:01.2 (Width 4)"};
+    const Lines v34 = {"PCI Express Generation: 4", "Slot Physical Width: x16", "Pitch: 20.32 mm"};
+    const Lines bus = {"Bus Address: 0102:3b:1f.5"};
     Check({
+        {"Layout35_PhysicalAfterThePeers", standard::kSlot35, 0, 0x0305,
+         Join({base, second, bus, peers, v34, {"Height: Low-profile"}})},
+        {"Layout34_NoHeight", standard::kSlot35, 0x1C, 0x0304,
+         Join({base, second, bus, peers, v34})},
+        {"Layout32_PeersOnly", standard::kSlot35, 0x18, 0x0302, Join({base, second, bus, peers})},
+        // Only a PCI Express slot's information is a generation; no pitch or width is left out.
+        {"PciSlot_NoGenerationNorPitch",
+         standard::kSlot35,
+         0,
+         0x0305,
+         Join({{base[0], "Type: PCI", "Data Bus Width: 8x or x8", base[3], base[4], "ID: 9"},
+               Lines(base.begin() + 6, base.end()),
+               second,
+               bus,
+               peers,
+               {"Height: Low-profile"}}),
+         {{0x05, 0x06}, {0x19, 0x00}, {0x1A, 0x00}, {0x1B, 0x00}}},
         {"Layout26_BusAddress", standard::kSlot, 0, 0x0300,
          Join({base, second, {"Bus Address: 0102:3b:1f.5"}})},
         {"Layout21_SecondCharacteristicsByte", standard::kSlot, 0x0D, 0x0201, Join({base, second})},
@@ -213,14 +262,67 @@ TEST(FieldDecoderTest, MemoryDevice) {
                        "Type: DDR4",        "Type Detail: Synchronous Registered (Buffered)"};
     const Lines v23 = {"Speed: 3200 MT/s", "Manufacturer: Kelvo Memory", "Serial Number: MEM-00A1",
                        "Asset Tag: MEM-AT", "Part Number: KM-32G-3200"};
+    const Lines v28 = {"Rank: 2", "Configured Memory Speed: 2933 MT/s", "Minimum Voltage: 1.2 V",
+                       "Maximum Voltage: 1.35 V", "Configured Voltage: 1.25 V"};
+    const Lines v32 = {"Memory Technology: NVDIMM-N",
+                       "Memory Operating Mode Capability: Volatile memory Byte-accessible "
+                       "persistent memory",
+                       "Firmware Version: FW 2.1",
+                       "Module Manufacturer ID: Bank 1, Hex 0xCE",
+                       "Module Product ID: 0x1234",
+                       "Memory Subsystem Controller Manufacturer ID: Bank 5, Hex 0x89",
+                       "Memory Subsystem Controller Product ID: Unknown"};
+    const Lines sizes = {"Non-Volatile Size: 32 GB", "Volatile Size: 5 GB", "Cache Size: None",
+                         "Logical Size: Unknown"};
+    const Lines v37 = {"PMIC0 Manufacturer ID: Bank 1, Hex 0xB3", "PMIC0 Revision Number: 0x0012",
+                       "RCD Manufacturer ID: Bank 7, Hex 0x32", "RCD Revision Number: Unknown"};
+    const Lines size = {"Size: 64 GB"};
     Check({
-        {"Layout28_ExtendedSize", standard::kMemoryDevice, 0, 0x0300,
+        {"Layout37_PmicAndRcd", standard::kMemoryDevice37, 0, 0x0307,
+         Join({head, size, v21, v23, v28, v32, sizes, v37})},
+        {"PmicManufacturerOnly", standard::kMemoryDevice37, 0x5E, 0x0307,
+         Join({head, size, v21, v23, v28, v32, sizes, {v37[0]}})},
+        // FFFFh speeds hand over to the extended speeds when the Length holds both.
+        {"Layout33_ExtendedSpeeds",
+         standard::kMemoryDevice37,
+         0x5C,
+         0x0303,
          Join({head,
-               {"Size: 64 GB"},
+               size,
                v21,
-               v23,
-               {"Rank: 2", "Configured Memory Speed: 2933 MT/s", "Minimum Voltage: 1.2 V",
-                "Maximum Voltage: 1.35 V", "Configured Voltage: 1.25 V"}})},
+               {"Speed: 6400 MT/s"},
+               Lines(v23.begin() + 1, v23.end()),
+               {v28[0], "Configured Memory Speed: 5600 MT/s"},
+               Lines(v28.begin() + 2, v28.end()),
+               v32,
+               sizes}),
+         {{0x15, 0xFF}, {0x16, 0xFF}, {0x20, 0xFF}, {0x21, 0xFF}}},
+        {"Layout32_SpeedEscapeWithoutExtension",
+         standard::kMemoryDevice37,
+         0x54,
+         0x0302,
+         Join({head,
+               size,
+               v21,
+               {"Speed: Unknown"},
+               Lines(v23.begin() + 1, v23.end()),
+               v28,
+               v32,
+               sizes}),
+         {{0x15, 0xFF}, {0x16, 0xFF}}},
+        // The sizes show one by one; the block before them only whole.
+        {"NonVolatileSizeOnly", standard::kMemoryDevice37, 0x3C, 0x0302,
+         Join({head, size, v21, v23, v28, v32, {sizes[0]}})},
+        {"BlockCutShort_LeftOut", standard::kMemoryDevice37, 0x33, 0x0302,
+         Join({head, size, v21, v23, v28})},
+        {"EmptySlot_NothingAfterTheType",
+         standard::kMemoryDevice37,
+         0,
+         0x0307,
+         Join({head, {"Size: No Module Installed"}, v21}),
+         {{0x0C, 0}, {0x0D, 0}}},
+        {"Layout28_ExtendedSize", standard::kMemoryDevice, 0, 0x0300,
+         Join({head, {"Size: 64 GB"}, v21, v23, v28})},
         // 7FFFh without the extended size is that many MB.
         {"Layout23_SizeEscapeWithoutExtension", standard::kMemoryDevice, 0x1B, 0x0203,
          Join({head, {"Size: 32767 MB"}, v21, v23})},

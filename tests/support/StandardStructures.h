@@ -12,6 +12,7 @@
 // library's own field descriptions.
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -229,12 +230,81 @@ inline const Structure kMemoryDevice = {{
     0xE2, 0x04,              // 26h Configured Voltage (2.8): 1250 mV
 }, {"DIMM A1", "BANK 0", "Kelvo Memory", "MEM-00A1", "MEM-AT", "KM-32G-3200"}};
 
+// The same structures at the newest layouts (up to SMBIOS 3.9): the bytes that later versions
+// add after the 3.0 layout, and the strings they name.
+inline Structure Longer(const Structure& s, std::initializer_list<std::uint8_t> added,
+                        std::initializer_list<const char*> strings = {}) {
+    Structure longer = s;
+    longer.formatted.insert(longer.formatted.end(), added);
+    longer.formatted[1] = static_cast<std::uint8_t>(longer.formatted.size());
+    longer.strings.insert(longer.strings.end(), strings.begin(), strings.end());
+    return longer;
+}
+
+// System Enclosure or Chassis, the 3.9 layout: 1Eh bytes.
+inline const Structure kEnclosure39 = Longer(kEnclosure, {
+    0x02,                    // 1Ch Rack Type (3.9): 2
+    0x2A,                    // 1Dh Rack Height (3.9): 42
+});
+
+// Processor Information, the 3.8 layout: 33h bytes.
+inline const Structure kProcessor38 = Longer(kProcessor, {
+    0x1E, 0x02,              // 30h Thread Enabled (3.6): 542
+    0x07,                    // 32h Socket Type (3.8): string 7
+}, {"LGA4677"});
+
+// System Slots, the 3.5 layout with one peer group: 13h + 5 + 5 = 1Dh bytes.
+inline const Structure kSlot35 = Longer(kSlot, {
+    0x0A,                    // 11h Data Bus Width (3.2): 10
+    0x01,                    // 12h Peer (S/B/D/F/Width) grouping count (3.2): 1
+    0x00, 0x00,              // 13h Peer 1: Segment Group Number 0000h
+    0x3C,                    // 15h     Bus Number 3Ch
+    0x0A,                    // 16h     Device/Function Number: device 1, function 2
+    0x04,                    // 17h     Data bus width 4
+    0x04,                    // 18h Slot Information (3.4): PCI Express generation 4
+    0x0D,                    // 19h Slot Physical Width (3.4): 16x
+    0xF0, 0x07,              // 1Ah Slot Pitch (3.4): 07F0h, 20.32 mm
+    0x04,                    // 1Ch Slot Height (3.5): Low-profile
+});
+
+// Memory Device, the 3.7 layout: 64h bytes. The speeds of 15h and 20h are not FFFFh, so the
+// extended speeds are not read unless a test sets them so.
+inline const Structure kMemoryDevice37 = Longer(kMemoryDevice, {
+    0x04,                    // 28h Memory Technology (3.2): NVDIMM-N
+    0x18, 0x00,              // 29h Memory Operating Mode Capability (3.2): volatile (bit 3),
+                             //     byte-accessible persistent (bit 4)
+    0x07,                    // 2Bh Firmware Version (3.2): string 7
+    0x80, 0xCE,              // 2Ch Module Manufacturer ID (3.2): bank 1, CEh
+    0x34, 0x12,              // 2Eh Module Product ID (3.2): 1234h
+    0x04, 0x89,              // 30h Memory Subsystem Controller Manufacturer ID (3.2): bank 5, 89h
+    0x00, 0x00,              // 32h Memory Subsystem Controller Product ID (3.2): unknown
+    0x00, 0x00, 0x00, 0x00,  // 34h Non-volatile Size (3.2): 8 0000 0000h bytes, 32 GB
+    0x08, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0x40,  // 3Ch Volatile Size (3.2): 1 4000 0000h bytes, 5 GB
+    0x01, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0x00,  // 44h Cache Size (3.2): none
+    0x00, 0x00, 0x00, 0x00,
+    0xFF, 0xFF, 0xFF, 0xFF,  // 4Ch Logical Size (3.2): unknown
+    0xFF, 0xFF, 0xFF, 0xFF,
+    0x00, 0x19, 0x00, 0x00,  // 54h Extended Speed (3.3): 6400 MT/s
+    0xE0, 0x15, 0x00, 0x00,  // 58h Extended Configured Memory Speed (3.3): 5600 MT/s
+    0x80, 0xB3,              // 5Ch PMIC0 Manufacturer ID (3.7): bank 1, B3h
+    0x12, 0x00,              // 5Eh PMIC0 Revision Number (3.7): 12h
+    0x86, 0x32,              // 60h RCD Manufacturer ID (3.7): bank 7, 32h
+    0x00, 0xFF,              // 62h RCD Revision Number (3.7): FF00h, unknown
+}, {"FW 2.1"});
+
 // clang-format on
 
 // The nine, in the order of their types.
 inline const std::vector<const Structure*> kAll = {&kBios,       &kSystem,      &kBaseboard,
                                                    &kEnclosure,  &kProcessor,   &kSlot,
                                                    &kOemStrings, &kMemoryArray, &kMemoryDevice};
+
+// The nine at their newest layouts: those that later versions lengthened, and the others.
+inline const std::vector<const Structure*> kNewest = {
+    &kBios,   &kSystem,     &kBaseboard,   &kEnclosure39,   &kProcessor38,
+    &kSlot35, &kOemStrings, &kMemoryArray, &kMemoryDevice37};
 
 // Adds `s` to `table` exactly as written, its Length byte included.
 inline StructureBuilder& AddTo(TableBuilder& table, const Structure& s) {

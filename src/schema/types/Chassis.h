@@ -43,6 +43,12 @@ inline constexpr FieldDef kChassisFields[] = {
         .Elements("chassis.contained_element_count", "chassis.contained_element_record_length"),
     Row("chassis.sku_number", "SKU Number", 0x00, 1, V2_7, Kind::String)
         .After("chassis.contained_elements").Record("SKUNumber"),
+    // 3.9: the rack that the enclosure is made for, and its height in that rack's units (the
+    // Height field is FFh then).
+    Row("chassis.rack_type", "Rack Type", 0x01, 1, V3_9, Kind::Decimal)
+        .After("chassis.contained_elements"),
+    Row("chassis.rack_height", "Rack Height", 0x02, 1, V3_9, Kind::Decimal)
+        .After("chassis.contained_elements").Specials(kZeroUnspecified),
 };
 // clang-format on
 

@@ -12,6 +12,7 @@ inline constexpr Special kDisabledEnabled[] = {{0, "Disabled"}, {1, "Enabled"}};
 inline constexpr Special kNotPresentPresent[] = {{0, "Not Present"}, {1, "Present"}};
 // An on-board device's status bit (types 10 and 41).
 inline constexpr Special kDeviceStatus[] = {{0, "Disabled"}, {1, "Enabled"}};
+inline constexpr Special kAllOnesUnknown[] = {{~0ull, "Unknown"}};
 inline constexpr Special kErrorHandle[] = {{0xFFFE, "Not Provided"}, {0xFFFF, "No Error"}};
 
 // The rows of one type, and the type's row over them.

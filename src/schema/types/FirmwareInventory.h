@@ -24,7 +24,7 @@ inline constexpr FieldDef kFirmwareInventoryFields[] = {
         1, V3_5, Kind::String).Shown(0x18),
     // In bytes; all ones when unknown.
     Row("firmware_inventory.image_size", "Image Size", 0x0C, 8, V3_5, Kind::Size).Shown(0x18)
-        .As(Format::ImageSize),
+        .As(Format::ByteSize).Specials(kAllOnesUnknown),
     Row("firmware_inventory.characteristics", "Characteristics", 0x14, 2, V3_5, Kind::Flags)
         .Shown(0x18).Names(KSMBIOS_NAMES_FIRMWARE_CHARACTERISTIC_BITS).Named(0, 1, "")
         .As(Format::YesNoBits),

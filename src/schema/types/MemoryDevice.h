@@ -7,6 +7,8 @@ namespace kelvo::shared::smbios::schema {
 // Type 17, Memory Device.
 inline constexpr Special kWidthUnknown[] = {{0, "Unknown"}, {0xFFFF, "Unknown"}};
 inline constexpr Special kDeviceSet[] = {{0, "None"}, {0xFF, "Unknown"}};
+inline constexpr Special kPortionSize[] = {{0, "None"}, {~0ull, "Unknown"}};
+inline constexpr Special kRevisionUnknown[] = {{0xFF00, "Unknown"}};
 
 // clang-format off
 inline constexpr FieldDef kMemoryDeviceFields[] = {
@@ -66,6 +68,45 @@ inline constexpr FieldDef kMemoryDeviceFields[] = {
     Row("memory_device.configured_voltage", "Configured Voltage", 0x26, 2, V2_8, Kind::Decimal)
         .Shown(0x28).OnlyIf("memory_device.size").As(Format::Millivolts)
         .Record("ConfiguredVoltage"),
+    // 3.2: what the device is made of and how it can be used. The block up to the controller's
+    // product ID is shown only whole.
+    Row("memory_device.memory_technology", "Memory Technology", 0x28, 1, V3_2, Kind::Enum)
+        .Shown(0x34).OnlyIf("memory_device.size").Names(KSMBIOS_NAMES_MEMORY_TECHNOLOGY),
+    Row("memory_device.memory_operating_mode_capability", "Memory Operating Mode Capability",
+        0x29, 2, V3_2, Kind::Flags).Shown(0x34).OnlyIf("memory_device.size")
+        .Names(KSMBIOS_NAMES_MEMORY_OPERATING_MODE_BITS).Named(1, 15, "None")
+        .As(Format::NamesOnOneLine),
+    Row("memory_device.firmware_version", "Firmware Version", 0x2B, 1, V3_2, Kind::String)
+        .Shown(0x34).OnlyIf("memory_device.size"),
+    // JEDEC JEP-106 codes: the bank less one (bits 6:0 of the first byte), then the maker.
+    Row("memory_device.module_manufacturer_id", "Module Manufacturer ID", 0x2C, 2, V3_2,
+        Kind::Text).Shown(0x34).OnlyIf("memory_device.size").As(Format::JedecId),
+    Row("memory_device.module_product_id", "Module Product ID", 0x2E, 2, V3_2, Kind::Hex)
+        .Shown(0x34).OnlyIf("memory_device.size").Specials(kZeroUnknown),
+    Row("memory_device.memory_subsystem_controller_manufacturer_id",
+        "Memory Subsystem Controller Manufacturer ID", 0x30, 2, V3_2, Kind::Text).Shown(0x34)
+        .OnlyIf("memory_device.size").As(Format::JedecId),
+    Row("memory_device.memory_subsystem_controller_product_id",
+        "Memory Subsystem Controller Product ID", 0x32, 2, V3_2, Kind::Hex).Shown(0x34)
+        .OnlyIf("memory_device.size").Specials(kZeroUnknown),
+    // Sizes in bytes.
+    Row("memory_device.non_volatile_size", "Non-Volatile Size", 0x34, 8, V3_2, Kind::Size)
+        .OnlyIf("memory_device.size").As(Format::ByteSize).Specials(kPortionSize),
+    Row("memory_device.volatile_size", "Volatile Size", 0x3C, 8, V3_2, Kind::Size)
+        .OnlyIf("memory_device.size").As(Format::ByteSize).Specials(kPortionSize),
+    Row("memory_device.cache_size", "Cache Size", 0x44, 8, V3_2, Kind::Size)
+        .OnlyIf("memory_device.size").As(Format::ByteSize).Specials(kPortionSize),
+    Row("memory_device.logical_size", "Logical Size", 0x4C, 8, V3_2, Kind::Size)
+        .OnlyIf("memory_device.size").As(Format::ByteSize).Specials(kPortionSize),
+    // 3.7: the power management IC's and the registering clock driver's maker and revision.
+    Row("memory_device.pmic0_manufacturer_id", "PMIC0 Manufacturer ID", 0x5C, 2, V3_7,
+        Kind::Text).OnlyIf("memory_device.size").As(Format::JedecId),
+    Row("memory_device.pmic0_revision_number", "PMIC0 Revision Number", 0x5E, 2, V3_7, Kind::Hex)
+        .OnlyIf("memory_device.size").Specials(kRevisionUnknown),
+    Row("memory_device.rcd_manufacturer_id", "RCD Manufacturer ID", 0x60, 2, V3_7, Kind::Text)
+        .OnlyIf("memory_device.size").As(Format::JedecId),
+    Row("memory_device.rcd_revision_number", "RCD Revision Number", 0x62, 2, V3_7, Kind::Hex)
+        .OnlyIf("memory_device.size").Specials(kRevisionUnknown),
 };
 // clang-format on
 

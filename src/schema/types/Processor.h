@@ -66,6 +66,9 @@ inline constexpr FieldDef kProcessorFields[] = {
     Row("processor.processor_characteristics", "Characteristics", 0x26, 2, V2_5, Kind::Flags)
         .Shown(0x28).Names(KSMBIOS_NAMES_PROCESSOR_CHARACTERISTIC_BITS).Named(2, 9, "None")
         .Record("ProcessorCharacteristics"),
+    Row("processor.thread_enabled", "Thread Enabled", 0x30, 2, V3_6, Kind::Decimal).Omit(0),
+    // For sockets that the Upgrade list does not name.
+    Row("processor.socket_type", "Socket Type", 0x32, 1, V3_8, Kind::String),
 };
 // clang-format on
 

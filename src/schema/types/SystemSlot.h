@@ -37,6 +37,17 @@ inline constexpr FieldDef kSystemSlotFields[] = {
         .Shown(0x13),
     Row("system_slot.peer_groups", "Peer Device", 0x13, 5, V3_2, Kind::Text).Shown(0x13)
         .As(Format::PeerDevices).Elements("system_slot.peer_grouping_count", 5),
+    // The peer groups' array decides where the 3.4 and 3.5 fields lie. A PCI Express slot's
+    // information is its generation.
+    Row("system_slot.slot_information", "PCI Express Generation", 0x00, 1, V3_4, Kind::Decimal)
+        .After("system_slot.peer_groups").As(Format::PciExpressGeneration),
+    Row("system_slot.slot_physical_width", "Slot Physical Width", 0x01, 1, V3_4, Kind::Enum)
+        .After("system_slot.peer_groups").Omit(0).Names(KSMBIOS_NAMES_SLOT_PHYSICAL_WIDTH),
+    // In hundredths of a millimetre.
+    Row("system_slot.slot_pitch", "Pitch", 0x02, 2, V3_4, Kind::Decimal)
+        .After("system_slot.peer_groups").Omit(0).Unit("mm").As(Format::Hundredths),
+    Row("system_slot.slot_height", "Height", 0x04, 1, V3_5, Kind::Enum)
+        .After("system_slot.peer_groups").Names(KSMBIOS_NAMES_SLOT_HEIGHT),
 };
 // clang-format on
 
