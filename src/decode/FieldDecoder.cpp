@@ -272,6 +272,7 @@ void DecodeFields(const detail::StructureRef& structure, std::uint16_t version,
 
 void DecodeFields(const detail::StructureRef& structure, std::uint16_t version,
                   const schema::TypeDef& type, std::vector<Field>& out) {
+    out.reserve(out.size() + type.fieldCount);
     FieldContext c(FixedUp(structure), version, type, out);
     for (std::size_t i = 0; i < type.fieldCount; ++i) {
         const FieldDef& row = type.fields[i];

@@ -37,7 +37,8 @@ bool ReadStructure(const ksmbios_table* table, std::size_t index, bool undecoded
         shown.key = field.key;
         shown.label = field.label;
         shown.value = field.text;
-        shown.items.assign(field.items, field.items + field.item_count);
+        shown.items = field.items;
+        shown.itemCount = field.item_count;
         if (field.has_raw) shown.raw = field.raw;
         shown.reference = field.reference != 0;
     }
@@ -70,12 +71,17 @@ std::string TableText(const TableReport& report, bool quiet) {
                           structure.handle, structure.type, structure.length);
             text += line;
         }
-        if (!structure.title.empty()) text += structure.title + "\n";
+        if (!structure.title.empty()) (text += structure.title) += '\n';
         for (const DecodedField& field : structure.fields) {
             if (quiet && field.reference) continue;
-            text +=
-                "\t" + field.label + ":" + (field.value.empty() ? "" : " " + field.value) + "\n";
-            for (const std::string& item : field.items) text += "\t\t" + item + "\n";
+            text += '\t';
+            text += field.label;
+            text += ':';
+            if (!field.value.empty()) (text += ' ') += field.value;
+            text += '\n';
+            for (std::size_t i = 0; i < field.itemCount; ++i) {
+                ((text += "\t\t") += field.items[i]) += '\n';
+            }
         }
         text += "\n";
     }
@@ -94,15 +100,18 @@ std::string TableJson(const TableReport& report, bool quiet) {
         Json fields = Json::array();
         for (const DecodedField& field : structure.fields) {
             if (quiet && field.reference) continue;
-            Json entry = {{"Name", field.label}, {"Value", field.value}};
+            Json entry = {{"Name", std::string(field.label)}, {"Value", std::string(field.value)}};
             if (field.raw) entry["Raw"] = *field.raw;
-            if (!field.items.empty()) entry["Items"] = field.items;
+            if (field.itemCount != 0) {
+                entry["Items"] =
+                    std::vector<std::string>(field.items, field.items + field.itemCount);
+            }
             fields.push_back(std::move(entry));
         }
         structures.push_back({{"Handle", structure.handle},
                               {"Type", structure.type},
                               {"Length", structure.length},
-                              {"Title", structure.title},
+                              {"Title", std::string(structure.title)},
                               {"Fields", std::move(fields)}});
     }
     // Texts come from firmware as they are: bytes that are not UTF-8 must not break the document.

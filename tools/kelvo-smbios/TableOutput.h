@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <smbios/kelvo_smbios.h>
@@ -10,12 +11,14 @@
 namespace kelvo::smbios_tool {
 
 // One field of a structure as the library shows it: a label, the value as text (names, units),
-// the number that the table holds when the value is a number, and for lists their lines.
+// the number that the table holds when the value is a number, and for lists their lines. The
+// texts are the library's own, valid until the table is closed: nothing is copied.
 struct DecodedField {
-    std::string key;  // the library's key of the field: "memory_device.size"
-    std::string label;
-    std::string value;               // empty for a bare list
-    std::vector<std::string> items;  // the lines of a list
+    std::string_view key;  // the library's key of the field: "memory_device.size"
+    std::string_view label;
+    std::string_view value;              // empty for a bare list
+    const char* const* items = nullptr;  // the lines of a list, itemCount of them
+    std::size_t itemCount = 0;
     std::optional<std::uint64_t> raw;
     bool reference = false;  // a handle or raw identifier: left out by --quiet
 };
@@ -24,7 +27,7 @@ struct DecodedStructure {
     std::uint16_t handle = 0;
     std::uint8_t type = 0;
     std::uint8_t length = 0;
-    std::string title;
+    std::string_view title;  // the library's, or empty
     std::vector<DecodedField> fields;
 };
 

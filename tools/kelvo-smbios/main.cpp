@@ -378,7 +378,7 @@ int main(int argc, char** argv) {
             if (!ReadStructure(table.get(), i, undecoded, structure)) continue;
             if (!wanted.empty()) {
                 for (const DecodedField& field : structure.fields) {
-                    if (field.key == wanted) values += field.value + "\n";
+                    if (field.key == wanted) (values += field.value) += '\n';
                 }
             } else if (!oemString.empty()) {
                 // The first OEM strings structure, as dmidecode reads it.
@@ -388,7 +388,7 @@ int main(int argc, char** argv) {
                     if (field.key != "oem_strings.count") continue;
                     ++count;
                     if (field.raw == static_cast<std::uint64_t>(oemNumber)) {
-                        values += field.value + "\n";
+                        (values += field.value) += '\n';
                     }
                 }
                 if (oemNumber == 0) {
