@@ -501,6 +501,13 @@ inline constexpr Name kProcessorUpgrade[] = {
     {0x4E, "Socket BGA4129"},
     {0x4F, "Socket LGA4710"},
     {0x50, "Socket LGA7529"},
+    {0x51, "Socket BGA1964"},
+    {0x52, "Socket BGA1792"},
+    {0x53, "Socket BGA2049"},
+    {0x54, "Socket BGA2551"},
+    {0x55, "Socket LGA1851"},
+    {0x56, "Socket BGA2114"},
+    {0x57, "Socket BGA2833"},
 };
 
 inline constexpr Name kProcessorCharacteristicBits[] = {
@@ -763,6 +770,9 @@ inline constexpr Name kMemoryFormFactor[] = {
     {0x0E, "SRIMM"},
     {0x0F, "FB-DIMM"},
     {0x10, "Die"},
+    {0x11, "CAMM"},
+    {0x12, "CUDIMM"},
+    {0x13, "CSODIMM"},
 };
 
 inline constexpr Name kMemoryType[] = {
@@ -799,6 +809,7 @@ inline constexpr Name kMemoryType[] = {
     {0x22, "DDR5"},
     {0x23, "LPDDR5"},
     {0x24, "HBM3"},
+    {0x25, "MRDIMM"},
 };
 
 inline constexpr Name kMemoryTypeDetailBits[] = {

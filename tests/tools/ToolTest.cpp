@@ -446,13 +446,23 @@ const std::set<std::string> kWordedOtherwise = {
     "16/Location/CXL Add-on Card"};
 
 // The names of enumerated values and flag bits agree with dmidecode's, value by value. The names
-// that dmidecode 3.4 does not know yet (it marks them <OUT OF SPEC>) are a golden list.
+// that dmidecode 3.4 does not know yet (it marks them <OUT OF SPEC>) are a golden list, each line
+// with the version of the standard that added the name after a tab, which a regeneration keeps.
 TEST_F(ToolTest, NamesAgreeWithDmidecode) {
     Put(dir / "names.rsmb", NamesSweep());
     std::set<std::string> newer;
     EXPECT_GT(CompareWithDmidecode(*this, At("names.rsmb"), kWordedOtherwise, &newer), 20000u);
+    std::map<std::string, std::string> since;
+    std::istringstream golden(
+        ReadText(fs::path(KELVO_GOLDEN_DIR) / "names-newer-than-dmidecode.txt"));
+    for (std::string line; std::getline(golden, line);)
+        since[line.substr(0, line.find('\t'))] =
+            line.substr(std::min(line.find('\t'), line.size()));
     std::string list;
-    for (const std::string& value : newer) list += value + "\n";
+    for (const std::string& value : newer) {
+        list += value + (since[value].empty() ? "\t?" : since[value]) + "\n";
+        EXPECT_NE(since[value], "") << value << ": which version of the standard added it?";
+    }
     ExpectGolden(list, "names-newer-than-dmidecode.txt");
 }
 
