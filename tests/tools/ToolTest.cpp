@@ -1028,35 +1028,6 @@ TEST_P(ImageTest, ReadWhereTheStructuresConfirm) {
 INSTANTIATE_TEST_SUITE_P(Tool, ImageTest, testing::ValuesIn(kImages),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A real memory image, which dmidecode cannot read: its table starts at 20h (E0020h less
-// E0000h), one byte after its entry point. What the tool reads is what the entry point counts,
-// as dmidecode reads the dump that the tool writes of it, with the BIOS and system structures
-// first.
-TEST_F(ToolTest, RealMemoryImageAgreesWithItsEntryPoint) {
-    const fs::path path = fs::path(KELVO_TABLES_DIR) / "libsmbios__PE2650.smbios.dat";
-    ASSERT_TRUE(fs::exists(path)) << path << " is missing";
-    const RawTable image = ReadBytes(path);
-    ASSERT_GE(image.size(), 0x1Fu);
-    const Outcome run = Tool("--file " + path.string() + " --save-dump-bin " + At("pe2650.bin"));
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "");
-#if !defined(_WIN32)
-    const unsigned length = image[0x16] | image[0x17] << 8, count = image[0x1C] | image[0x1D] << 8;
-    const Outcome theirs = Command("dmidecode --from-dump " + At("pe2650.bin"));
-    EXPECT_EQ(theirs.err, "");
-    EXPECT_NE(theirs.out.find(std::to_string(count) + " structures occupying " +
-                              std::to_string(length) + " bytes."),
-              std::string::npos)
-        << theirs.out;
-    const std::size_t bios = theirs.out.find("Handle 0x0000, DMI type 0,");
-    EXPECT_NE(bios, std::string::npos);
-    EXPECT_EQ(theirs.out.find("Handle 0x", 0), bios);
-    EXPECT_EQ(theirs.out.find("Handle 0x", bios + 1),
-              theirs.out.find("Handle 0x0100, DMI type 1,"));
-    EXPECT_GT(CompareWithDmidecode(*this, path.string()), 0u);
-#endif
-}
-
 // Damaged tables are read up to their last whole structure: three whole structures (handles
 // 10h to 12h), then the damage in the fourth. The tool shows what the three show in a raw file,
 // says on one line where and why the table stopped, keeps status 0, and --json carries the line;
