@@ -1,7 +1,8 @@
 // The generic decoder on structures written byte by byte from the SMBIOS standard
-// (support/StandardStructures.h), where dmidecode 3.4 cannot be the reference: fields newer than
-// it, a PCI slot's 3.4 fields, and the UUID's byte order by table version. Every other field of
-// these structures, at every Length, is compared with dmidecode by the tool's tests
+// (support/Standard*.h), where dmidecode 3.4 cannot be the reference: fields newer than it, a
+// PCI slot's 3.4 fields, what the table's version decides, and the number that an unnamed value
+// carries (which the comparison with dmidecode leaves out). Every other field of these structures,
+// at every Length, is compared with dmidecode by the tool's tests
 // (StandardStructuresAtEveryLengthAgreeWithDmidecode).
 #include "decode/FieldDecoder.h"
 
@@ -14,25 +15,30 @@
 
 #include "support/DecodedLines.h"
 #include "support/StandardStructures.h"
+#include "support/StandardStructures18To33.h"
+#include "support/StandardStructures5To15.h"
 
 namespace {
 
 namespace standard = kelvo::test::standard;
 using standard::Lines;
 
-// The fields that the rows below look at; the decoded lines of other fields are left out.
-const std::set<std::string> kLabels = {"UUID",
-                                       "Rack Type",
-                                       "Rack Height",
-                                       "Thread Enabled",
-                                       "Socket Type",
-                                       "PCI Express Generation",
-                                       "Slot Physical Width",
-                                       "Pitch",
-                                       "PMIC0 Manufacturer ID",
-                                       "PMIC0 Revision Number",
-                                       "RCD Manufacturer ID",
-                                       "RCD Revision Number"};
+// The fields ("type/label") that the rows below look at; the lines of other fields are left out.
+const std::set<std::string> kFields = {"1/UUID",
+                                       "3/Rack Type",
+                                       "3/Rack Height",
+                                       "4/Thread Enabled",
+                                       "4/Socket Type",
+                                       "9/PCI Express Generation",
+                                       "9/Slot Physical Width",
+                                       "9/Pitch",
+                                       "13/Language Description Format",
+                                       "17/PMIC0 Manufacturer ID",
+                                       "17/PMIC0 Revision Number",
+                                       "17/RCD Manufacturer ID",
+                                       "17/RCD Revision Number",
+                                       "28/Location",
+                                       "28/Status"};
 
 struct Case {
     const char* name;
@@ -87,6 +93,19 @@ TEST(FieldDecoderTest, FieldsThatDmidecodeDoesNotShowTheSame) {
          0x0307,
          {"PMIC0 Manufacturer ID: Bank 1, Hex 0xB3", "PMIC0 Revision Number: 0x0012",
           "RCD Manufacturer ID: Bank 7, Hex 0x32", "RCD Revision Number: Unknown"}},
+        // The format flag is a 2.1 field; before, the byte is reserved.
+        {"LanguageFormatFrom21",
+         standard::kBiosLanguage,
+         0,
+         0x0201,
+         {"Language Description Format: Abbreviated"}},
+        {"NoLanguageFormatBefore21", standard::kBiosLanguage, 0, 0x0200, {}},
+        {"UnnamedValuesCarryTheirNumbers",
+         standard::kTemperatureProbe,
+         0,
+         0x0309,
+         {"Location: <OUT OF SPEC> (0x10)", "Status: <OUT OF SPEC> (0x00)"},
+         {{0x05, 0x10}}},
         {"PmicManufacturerOnly",
          standard::kMemoryDevice37,
          0x5E,
@@ -97,7 +116,8 @@ TEST(FieldDecoderTest, FieldsThatDmidecodeDoesNotShowTheSame) {
         Lines shown;
         for (const std::string& line :
              standard::DecodedLines(c.structure, c.length, c.version, c.changed)) {
-            if (kLabels.count(line.substr(0, line.find(':')))) shown.push_back(line);
+            const std::string field = std::to_string(c.structure.Type()) + "/" + line;
+            if (kFields.count(field.substr(0, field.find(':')))) shown.push_back(line);
         }
         EXPECT_EQ(shown, c.expected) << c.name;
     }

@@ -490,28 +490,46 @@ struct Variant {
 };
 
 RawTable EveryStandardStructureAtEveryLength() {
-    namespace standard = kelvo::test::standard;
+    using namespace kelvo::test::standard;
+    // Bytes changed to reach other values: what each variant's structure then holds.
     std::vector<Variant> variants = {
-        // A PCI slot: no generation, pitch or physical width.
-        {&standard::kSlot35, {{0x05, 0x06}, {0x19, 0x00}, {0x1A, 0x00}, {0x1B, 0x00}}},
-        // FFFFh speeds: the extended speeds when the Length holds them, else unknown.
-        {&standard::kMemoryDevice37, {{0x15, 0xFF}, {0x16, 0xFF}, {0x20, 0xFF}, {0x21, 0xFF}}},
-        // An empty slot: nothing after the type.
-        {&standard::kMemoryDevice37, {{0x0C, 0}, {0x0D, 0}}}};
-    for (const auto* all : {&standard::kNewest, &standard::kTypes5To15, &standard::kTypes18To33})
-        for (const standard::Structure* s : *all) variants.push_back({s, {}});
-    for (const standard::Structure* s : standard::kManagementAll) variants.push_back({s, {}});
+        {&kSlot35, {{0x05, 0x06}, {0x19, 0}, {0x1A, 0}, {0x1B, 0}}},                   // a PCI slot
+        {&kMemoryDevice37, {{0x15, 0xFF}, {0x16, 0xFF}, {0x20, 0xFF}, {0x21, 0xFF}}},  // speeds
+        {&kMemoryDevice37, {{0x0C, 0}, {0x0D, 0}}},                           // an empty slot
+        {&kMemoryModule, {{0x05, 0xFF}, {0x09, 0x7F}, {0x0A, 0xFD}}},         // no banks or sizes
+        {&kMemoryModule, {{0x05, 0x0F}, {0x09, 0x7E}, {0x0B, 0x03}}},         // disabled, errors
+        {&kCache, {{0x07, 0x10}, {0x08, 0x80}, {0x09, 0x02}, {0x0A, 0x80}}},  // 64K units
+        {&kGroupAssociations, {{0x05, 0x80}}},                                // an OEM type
+        {&kSystemEventLog, {{0x06, 0x10}, {0x0A, 0x01}, {0x17, 0x80}, {0x18, 0x80}}},  // ports
+        {&kSystemEventLog, {{0x0A, 0x04}}},              // non-volatile data
+        {&kSystemEventLog, {{0x06, 0x20}}},              // header after data
+        {&kSystemEventLog, {{0x0A, 0x80}}},              // OEM access method
+        {&kPointingDevice, {{0x05, 0xA3}}},              // I2C (3.5)
+        {&kBattery, {{0x06, 3}, {0x07, 0}, {0x09, 8}}},  // beside SBDS fields
+        {&kSystemReset, {{0x04, 0x1E}}},                 // no watchdog
+        {&kSystemReset, {{0x04, 0x20}}},                 // reserved options
+        {&kPowerControls, {{0x04, 0}, {0x05, 0x32}, {0x06, 0x24}, {0x07, 0}, {0x08, 0x60}}},
+        {&kTemperatureProbe, {{0x05, 0x10}}},  // unnamed location
+        {&kCurrentProbe, {{0x05, 0x0C}}},      // a temperature's
+        {&kCoolingDevice, {{0x04, 0xFF}, {0x05, 0xFF}, {0x06, 0x6A}, {0x07, 0}}},  // no probe
+        {&kBootIntegrity, {{0x04, 0}}},   // a wrong checksum
+        {&kSystemBoot, {{0x0A, 0x09}}},   // unnamed status
+        {&kSystemBoot, {{0x0A, 0xBF}}},   // OEM range
+        {&kSystemBoot, {{0x0A, 0xC0}}}};  // product range
+    for (const auto* all : {&kNewest, &kTypes5To15, &kTypes18To33})
+        for (const Structure* s : *all) variants.push_back({s, {}});
+    for (const Structure* s : kManagementAll) variants.push_back({s, {}});
     kelvo::test::TableBuilder table(3, 9);
     std::uint16_t handle = 0x1000;
     for (const Variant& variant : variants) {
         for (std::size_t length = 4; length <= variant.structure->formatted.size(); ++length) {
-            standard::Structure cut = *variant.structure;
+            Structure cut = *variant.structure;
             for (const auto& [offset, value] : variant.changed) cut.formatted[offset] = value;
             cut.formatted.resize(length);
             cut.formatted[1] = static_cast<std::uint8_t>(length);
             cut.formatted[2] = static_cast<std::uint8_t>(handle);
             cut.formatted[3] = static_cast<std::uint8_t>(handle++ >> 8);
-            if (cut.Type() != 127) standard::AddTo(table, cut);
+            if (cut.Type() != 127) AddTo(table, cut);
         }
     }
     return table.End().Raw();
