@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
-#include "decode/WithinLength.h"
 #include "support/Describe.h"
 #include "support/Samples.h"
 #include "support/TimeZone.h"
+#include "support/WithinLength.h"
 
 namespace {
 
@@ -29,17 +29,6 @@ protected:
 };
 TYPED_TEST_SUITE(RecordsTest, Records);
 
-// A structure decoded as it is, with its header's Length, from an exact-size copy of its first
-// `size` bytes (all of them by default).
-template <class R>
-R WithinLength(const std::vector<std::uint8_t>& bytes, std::size_t size = SIZE_MAX) {
-    const BufferReader buffer({bytes.begin(), bytes.begin() + std::min(size, bytes.size())});
-    R record;
-    detail::DecodeWithinLength(
-        {detail::TableView(buffer.GetData(), buffer.GetSize()), 0, bytes[0], bytes[1], 0}, record);
-    return record;
-}
-
 // Calls visit(block of a, block of b, field) for every described string.
 template <class R1, class R2, class Visit>
 void ForEachString(R1& a, R2& b, Visit&& visit) {
@@ -56,8 +45,8 @@ void ForEachString(R1& a, R2& b, Visit&& visit) {
 // OEM string area at an address of its own; assigning a record to itself changes nothing.
 TYPED_TEST(RecordsTest, CopiesCarryWhatTheDescriptionSays) {
     TableBuilder table;
-    const TypeParam source = WithinLength<TypeParam>(
-        AddSample<TypeParam>(table).String("OEM one").String("OEM two").Bytes());
+    const auto& sample = AddSample<TypeParam>(table).String("OEM one").String("OEM two");
+    const TypeParam source = WithinLength<TypeParam>(sample.Bytes()).record;
     TypeParam assigned;
     ForEachString(assigned, assigned, [](auto& b, auto&, const auto& f) { b.*f.number = 0xEE; });
     assigned = source;
@@ -98,7 +87,7 @@ TEST(SpecialFieldsTest, EnclosureSkuFollowsTheContainedElements) {
         EXPECT_STREQ(parsed.info.GetTypeSystemEnclosure().V2_7.SKUNumber, "SKU");
         EXPECT_EQ(parsed.info.GetTypeSystemEnclosure().V2_3.ContainedElements, nullptr);
 
-        const auto decoded = WithinLength<TypeSystemEnclosure>(chassis.Bytes());
+        const auto decoded = WithinLength<TypeSystemEnclosure>(chassis.Bytes()).record;
         const TypeSystemEnclosure copy(decoded);
         TypeSystemEnclosure assigned;
         assigned = copy;

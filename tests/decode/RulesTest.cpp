@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "common/TableView.h"
-#include "decode/WithinLength.h"
 #include "support/TableBuilder.h"
+#include "support/WithinLength.h"
 
 namespace {
 
@@ -156,13 +156,9 @@ TEST(RulesTest, BaseboardHandlesPointIntoTheTable) {
                       parsed.info.GetTypeBaseboard().ContainedObjectHandles),
                   parsed.reader.GetData() + offset);
 
-        const std::vector<std::uint8_t> alone = last.Bytes();
-        const BufferReader buffer(alone);
-        TypeBaseboard record;
-        detail::DecodeWithinLength(
-            {detail::TableView(buffer.GetData(), buffer.GetSize()), 0, 2, alone[1], 0}, record);
-        EXPECT_EQ(reinterpret_cast<const std::uint8_t*>(record.ContainedObjectHandles),
-                  row.withinLength ? buffer.GetData() + 0x0F : nullptr);
+        const kelvo::test::WithinLength<TypeBaseboard> alone(last.Bytes());
+        EXPECT_EQ(reinterpret_cast<const std::uint8_t*>(alone.record.ContainedObjectHandles),
+                  row.withinLength ? alone.buffer.GetData() + 0x0F : nullptr);
     }
     TableBuilder cut(3, 0);
     cut.Add(2).ByteAt(0x0E, 0);
