@@ -131,6 +131,7 @@ typedef struct ksmbios_schema_field {
     const char* after_key; /* placed `offset` bytes after the end of that array */
     int32_t reference;     /* 1 when it refers to another structure */
     const char* record;    /* the member of the C++ record that holds it, or null */
+    int32_t to_end; /* 1: an array without `count_key`, as many elements as the Length holds */
 } ksmbios_schema_field;
 
 KSMBIOS_API ksmbios_status KSMBIOS_CALL ksmbios_schema_get_field(size_t type_index,
@@ -144,7 +145,8 @@ KSMBIOS_API ksmbios_status KSMBIOS_CALL ksmbios_schema_get_special(size_t type_i
                                                                    const char** text);
 
 /* The names lists (kelvo_smbios_names.h) one entry at a time: lists are numbered 1 to
- * ksmbios_name_list_count() - 1, their entries 0 first in the order of their values. */
+ * ksmbios_name_list_count() - 1, their entries 0 first in the order of their values. A range that
+ * the standard leaves to vendors is no entry: ksmbios_name names each of its values alike. */
 KSMBIOS_API ksmbios_name_list KSMBIOS_CALL ksmbios_name_list_count(void);
 
 KSMBIOS_API ksmbios_status KSMBIOS_CALL ksmbios_name_entry(ksmbios_name_list list, size_t entry,

@@ -206,6 +206,7 @@ ksmbios_status ksmbios_schema_get_field(size_t type_index, size_t field_index,
     value.after_key = row->afterKey;
     value.reference = row->reference ? 1 : 0;
     value.record = row->record;
+    value.to_end = row->array.toEnd ? 1 : 0;
     Store(out, value);
     return KSMBIOS_OK;
 }

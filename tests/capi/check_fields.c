@@ -238,6 +238,12 @@ static void check_schema(void) {
                 strcmp(row.label, "Size") == 0;
     }
     CHECK(found);
+    /* A group association's items, three bytes each, run to the end of the structure. */
+    CHECK(ksmbios_schema_find_type(14, &index) == KSMBIOS_OK);
+    ksmbios_schema_field items;
+    items.struct_size = sizeof items;
+    CHECK(ksmbios_schema_get_field(index, 1, &items) == KSMBIOS_OK && items.to_end == 1 &&
+          items.count_key == NULL && items.stride == 3 && items.offset == 0x05);
 
     /* The names lists, entry by entry, agree with ksmbios_name. */
     const ksmbios_name_list lists = ksmbios_name_list_count();
