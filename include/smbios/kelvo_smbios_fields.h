@@ -131,7 +131,10 @@ typedef struct ksmbios_schema_field {
     const char* after_key; /* placed `offset` bytes after the end of that array */
     int32_t reference;     /* 1 when it refers to another structure */
     const char* record;    /* the member of the C++ record that holds it, or null */
-    int32_t to_end; /* 1: an array without `count_key`, as many elements as the Length holds */
+    int32_t to_end;     /* 1: an array without `count_key`, as many elements as the Length holds */
+    uint8_t omit_from;  /* with has_omit: left out only when the Length is at least this */
+    int32_t only_if_is; /* 1: shown only when `only_if_key`'s field is `only_if_value` ... */
+    uint64_t only_if_value; /* ... instead of when it is not 0 */
 } ksmbios_schema_field;
 
 KSMBIOS_API ksmbios_status KSMBIOS_CALL ksmbios_schema_get_field(size_t type_index,

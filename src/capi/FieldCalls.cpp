@@ -207,6 +207,9 @@ ksmbios_status ksmbios_schema_get_field(size_t type_index, size_t field_index,
     value.reference = row->reference ? 1 : 0;
     value.record = row->record;
     value.to_end = row->array.toEnd ? 1 : 0;
+    value.omit_from = row->omitFrom;
+    value.only_if_is = row->onlyIfIs ? 1 : 0;
+    value.only_if_value = row->onlyIfValue;
     Store(out, value);
     return KSMBIOS_OK;
 }

@@ -134,9 +134,9 @@ static void check_fields(void) {
           shows(&f, "Header and Data", "") && f.item_count == 2 &&
           strcmp(f.items[0], "02 13 50 00 01 00 00 00 00 09 00 60 00 0A 02 40") == 0 &&
           strcmp(f.items[1], "00 41 00") == 0);
-    CHECK(ksmbios_get_undecoded_field(table, 2, 1, &f) == KSMBIOS_OK &&
-          shows(&f, "Strings", "") && f.item_count == 2 &&
-          strcmp(f.items[0], "42 6F 61 72 64 00") == 0 && strcmp(f.items[1], "Board") == 0);
+    CHECK(ksmbios_get_undecoded_field(table, 2, 1, &f) == KSMBIOS_OK && shows(&f, "Strings", "") &&
+          f.item_count == 2 && strcmp(f.items[0], "42 6F 61 72 64 00") == 0 &&
+          strcmp(f.items[1], "Board") == 0);
     CHECK(ksmbios_get_undecoded_count(table, 3, &count) == KSMBIOS_OK && count == 1);
     CHECK(ksmbios_get_undecoded_field(table, 3, 1, &f) == KSMBIOS_OUT_OF_RANGE);
     CHECK(ksmbios_get_undecoded_count(table, 5, &count) == KSMBIOS_OUT_OF_RANGE);
@@ -244,6 +244,17 @@ static void check_schema(void) {
     items.struct_size = sizeof items;
     CHECK(ksmbios_schema_get_field(index, 1, &items) == KSMBIOS_OK && items.to_end == 1 &&
           items.count_key == NULL && items.stride == 3 && items.offset == 0x05);
+    /* A battery of the 2.2 layout (1Ah bytes) names its chemistry Unknown (02h) by leaving the
+     * Chemistry out and showing the SBDS Chemistry string instead. */
+    CHECK(ksmbios_schema_find_type(22, &index) == KSMBIOS_OK);
+    ksmbios_schema_field chemistry, sbds;
+    chemistry.struct_size = sbds.struct_size = sizeof chemistry;
+    CHECK(ksmbios_schema_get_field(index, 5, &chemistry) == KSMBIOS_OK &&
+          chemistry.offset == 0x09 && chemistry.has_omit == 1 && chemistry.omit == 0x02 &&
+          chemistry.omit_from == 0x1A);
+    CHECK(ksmbios_schema_get_field(index, 13, &sbds) == KSMBIOS_OK && sbds.offset == 0x14 &&
+          sbds.only_if_is == 1 && sbds.only_if_value == 0x02 &&
+          strcmp(sbds.only_if_key, chemistry.key) == 0);
 
     /* The names lists, entry by entry, agree with ksmbios_name. */
     const ksmbios_name_list lists = ksmbios_name_list_count();
