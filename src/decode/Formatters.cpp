@@ -60,8 +60,28 @@ bool AmdFamily(std::uint64_t family) {
                              {0xB6, 0xB7},
                              {0xE4, 0xEF}});
 }
-std::uint64_t ProcessorFamily(const FieldContext& c) {
-    return c.Resolved("processor.processor_family");
+
+// How a processor's ID reads, by its family: an x86 CPUID signature in Intel's or AMD's layout, the
+// reset signature (DX) of an 80386 or of an 80486 without CPUID, an Arm MIDR or, when the
+// processor's characteristics say so (bit 9), an Arm SoC ID and its revision.
+enum class IdKind { None, Intel, Amd, I386, I486, ArmMidr, ArmSocId };
+
+IdKind ProcessorIdKind(const FieldContext& c) {
+    const std::uint64_t family = c.Resolved("processor.processor_family");
+    const std::uint64_t dx = c.Resolved("processor.processor_id") & 0xFFFF;
+    if (family == 0x05) return IdKind::I386;
+    // An 80486 with CPUID: family 4, model 4 or from 7 on, stepping from 3 on.
+    if (family == 0x06) {
+        const bool cpuid = (dx & 0x0F00) == 0x0400 &&
+                           ((dx & 0xF0) == 0x40 || (dx & 0xF0) >= 0x70) && (dx & 0xF) >= 3;
+        return cpuid ? IdKind::Intel : IdKind::I486;
+    }
+    if (InRanges(family, {{0x100, 0x103}, {0x118, 0x119}})) {
+        return c.Resolved("processor.processor_characteristics") & (1u << 9) ? IdKind::ArmSocId
+                                                                             : IdKind::ArmMidr;
+    }
+    if (IntelFamily(family)) return IdKind::Intel;
+    return AmdFamily(family) ? IdKind::Amd : IdKind::None;
 }
 
 std::string Speed(std::uint64_t speed, std::uint64_t extended) {
@@ -235,23 +255,50 @@ void ProcessorId(FieldContext& c) {
 }
 
 void ProcessorSignature(FieldContext& c) {
-    const std::uint64_t family = ProcessorFamily(c);
-    const std::uint64_t eax = c.Value();
-    if (IntelFamily(family)) {
-        c.Add(Printf("Type %llu, Family %llu, Model %llu, Stepping %llu", (eax >> 12) & 0x3,
-                     ((eax >> 20) & 0xFF) + ((eax >> 8) & 0x0F),
-                     ((eax >> 12) & 0xF0) + ((eax >> 4) & 0x0F), eax & 0xF));
-    } else if (AmdFamily(family)) {
-        const std::uint64_t base = (eax >> 8) & 0xF;
-        c.Add(Printf("Family %llu, Model %llu, Stepping %llu",
-                     base + (base == 0xF ? (eax >> 20) & 0xFF : 0),
-                     ((eax >> 4) & 0xF) | (base == 0xF ? (eax >> 12) & 0xF0 : 0), eax & 0xF));
+    const std::uint64_t id = c.Resolved("processor.processor_id");
+    const std::uint64_t eax = id & 0xFFFFFFFF;
+    const std::uint64_t base = (eax >> 8) & 0xF;
+    switch (ProcessorIdKind(c)) {
+        case IdKind::Intel:
+            c.Add(Printf("Type %llu, Family %llu, Model %llu, Stepping %llu", (eax >> 12) & 0x3,
+                         ((eax >> 20) & 0xFF) + base, ((eax >> 12) & 0xF0) + ((eax >> 4) & 0x0F),
+                         eax & 0xF));
+            break;
+        case IdKind::Amd:
+            c.Add(Printf("Family %llu, Model %llu, Stepping %llu",
+                         base + (base == 0xF ? (eax >> 20) & 0xFF : 0),
+                         ((eax >> 4) & 0xF) | (base == 0xF ? (eax >> 12) & 0xF0 : 0), eax & 0xF));
+            break;
+        case IdKind::I386:
+            c.Add(Printf("Type %llu, Family %llu, Major Stepping %llu, Minor Stepping %llu",
+                         (eax >> 12) & 0xF, base, (eax >> 4) & 0xF, eax & 0xF));
+            break;
+        case IdKind::I486:
+            c.Add(Printf("Type %llu, Family %llu, Model %llu, Stepping %llu", (eax >> 12) & 0x3,
+                         base, (eax >> 4) & 0xF, eax & 0xF));
+            break;
+        case IdKind::ArmMidr:  // an ID of zeros says nothing
+            if (eax != 0) {
+                c.Add(
+                    Printf("Implementor 0x%02llx, Variant 0x%llx, ", eax >> 24, (eax >> 20) & 0xF) +
+                    Printf("Architecture %llu, Part 0x%03llx, Revision %llu", (eax >> 16) & 0xF,
+                           (eax >> 4) & 0xFFF, eax & 0xF));
+            }
+            break;
+        case IdKind::ArmSocId:
+            // The JEP-106 bank and manufacturer codes of the SoC's maker, its own ID, its revision.
+            c.Add(Printf("JEP-106 Bank 0x%02llx Manufacturer 0x%02llx, ", (eax >> 24) & 0x7F,
+                         (eax >> 16) & 0x7F) +
+                  Printf("SoC ID 0x%04llx, SoC Revision 0x%08llx", eax & 0xFFFF, id >> 32));
+            break;
+        case IdKind::None:
+            break;
     }
 }
 
 void ProcessorIdFlags(FieldContext& c) {
-    const std::uint64_t family = ProcessorFamily(c);
-    if (!IntelFamily(family) && !AmdFamily(family)) return;
+    const IdKind kind = ProcessorIdKind(c);
+    if (kind != IdKind::Intel && kind != IdKind::Amd) return;
     const std::uint64_t edx = c.Value();
     std::vector<std::string> items;
     if ((edx & 0xBFEFFBFF) != 0) items = BitNames(c.Row(), edx);

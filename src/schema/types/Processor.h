@@ -20,7 +20,8 @@ inline constexpr FieldDef kProcessorFields[] = {
         .Shown(0x1A).Record("ProcessorManufacturer"),
     Row("processor.processor_id", "ID", 0x08, 8, V2_0, Kind::Bytes).Shown(0x1A)
         .As(Format::ProcessorId).Reference().Record("ProcessorID"),
-    // x86 processors: the CPUID signature (EAX) and feature flags (EDX) that the ID holds.
+    // What the ID says, by family: an x86 CPUID signature (EAX) and feature flags (EDX), the reset
+    // signature of an 80386 or 80486, an Arm MIDR or SoC ID.
     Row("processor.signature", "Signature", 0x08, 4, V2_0, Kind::Text).Shown(0x1A).View()
         .As(Format::ProcessorSignature),
     Row("processor.feature_flags", "Flags", 0x0C, 4, V2_0, Kind::Flags).Shown(0x1A).View()
