@@ -1,14 +1,14 @@
-/* A C host of the library: checks both views of every case that kelvo-capi-make-cases wrote
- * against its expected description (compare.c), then the calls' answers to bad input and the
- * logging callback. Usage: kelvo-capi-check CASE_DIR */
+/* A C host of the library, built by GCC, by mingw and by clang-cl for the MSVC ABI: each table of
+ * tests/capi/expected/ shows its expected values opened from its file and from its bytes, and
+ * cut at every length; then the calls' answers to bad input, the machine without a table and the
+ * logging callback. Usage: kelvo-capi-check EXPECTED_FILE... */
 #include <smbios/kelvo_smbios.h>
 #include <smbios/kelvo_smbios_source.h>
 
 #include <stdio.h>
-#include <stdlib.h>
 #include <string.h>
 
-#include "capi/compare.h"
+#include "capi/expect.h"
 
 static int failures = 0;
 
@@ -20,221 +20,134 @@ static int failures = 0;
         }                                                                           \
     } while (0)
 
-typedef struct bytes {
-    unsigned char* data;
-    size_t size;
-} bytes;
-
-static int read_file(const char* path, bytes* out) {
-    FILE* file = fopen(path, "rb");
-    out->data = NULL;
-    out->size = 0;
-    if (file == NULL) return 0;
-    size_t capacity = 0;
-    for (;;) {
-        if (out->size == capacity) {
-            capacity = capacity ? capacity * 2 : 65536;
-            unsigned char* grown = (unsigned char*)realloc(out->data, capacity);
-            if (grown == NULL) break;
-            out->data = grown;
-        }
-        const size_t got = fread(out->data + out->size, 1, capacity - out->size, file);
-        if (got == 0) break;
-        out->size += got;
-    }
-    fclose(file);
-    return 1;
-}
-
-/* Cuts of the table at `step`-byte intervals, short of the Length that its header claims: the
- * C++ interface's view refuses each as a whole, and the table view walks the whole table's
- * structures up to the cut, at the same offsets and with the same headers, none past it. */
-static void check_truncations(const bytes* raw, size_t step) {
-    ksmbios_table *whole = NULL, *cut = NULL;
-    CHECK(ksmbios_open_bytes(raw->data, raw->size, &whole) == KSMBIOS_OK);
-    ksmbios_table_info all = {sizeof all, 0, 0, 0, 0, 0, 0, 0};
-    const int readable = ksmbios_get_table_info(whole, &all) == KSMBIOS_OK;
-    for (size_t size = 0; size < raw->size; size += step) {
-        CHECK(ksmbios_open_bytes(raw->data, size, &cut) == KSMBIOS_OK);
+/* The table cut at every length short of its own. The C++ interface refuses each (the header's
+ * Length says more); the table view walks the whole table's structures up to the cut, none past
+ * it, and a structure whose bytes are all there has the whole table's numbers, and its texts too
+ * once the next structure is there. */
+static void check_cuts(const ks_case* c, const ksmbios_table* whole, size_t count) {
+    for (size_t size = 0; size < c->raw_size; ++size) {
+        ksmbios_table* cut = NULL;
+        ksmbios_table_info info = {.struct_size = sizeof info};
         int32_t version = -1;
-        ksmbios_error error = {sizeof error, 0, 0, 0, NULL, NULL, NULL, NULL};
+        CHECK(ksmbios_open_bytes(c->raw, size, &cut) == KSMBIOS_OK);
         CHECK(ksmbios_get_accepted_version(cut, &version) == KSMBIOS_OK && version == 0);
-        CHECK(ksmbios_get_error(cut, &error) == KSMBIOS_OK && error.failed == 1);
-        ksmbios_table_info info = {sizeof info, 0, 0, 0, 0, 0, 0, 0};
-        const ksmbios_status status = ksmbios_get_table_info(cut, &info);
-        CHECK(status == (readable && size >= 8 ? KSMBIOS_OK : KSMBIOS_NOT_A_TABLE));
-        CHECK(status != KSMBIOS_OK ||
-              (info.walked_length <= size - 8 && info.structure_count <= all.structure_count));
-        for (size_t i = 0; status == KSMBIOS_OK && i < info.structure_count; ++i) {
-            ksmbios_structure got = {sizeof got, 0, 0, 0, 0, NULL, 0, 0, NULL}, want = got;
-            CHECK(ksmbios_get_structure(cut, i, &got) == KSMBIOS_OK);
-            CHECK(ksmbios_get_structure(whole, i, &want) == KSMBIOS_OK);
+        CHECK(ksmbios_get_table_info(cut, &info) == (size < 8 ? KSMBIOS_NOT_A_TABLE : KSMBIOS_OK));
+        CHECK(info.structure_count <= count);
+        for (size_t i = 0; i < info.structure_count; ++i) {
+            ksmbios_structure got = {.struct_size = sizeof got}, want = got, next = got;
+            CHECK(ksmbios_get_structure(cut, i, &got) == KSMBIOS_OK &&
+                  ksmbios_get_structure(whole, i, &want) == KSMBIOS_OK);
             CHECK(got.type == want.type && got.length == want.length && got.handle == want.handle &&
                   got.offset == want.offset);
             CHECK(got.offset + got.formatted_size <= size - 8);
+            CHECK((got.record == NULL) == (want.record == NULL));
+            const int texts = ksmbios_get_structure(cut, i + 1, &next) == KSMBIOS_OK;
+            if (got.record != NULL && got.formatted_size == want.formatted_size)
+                CHECK(ks_differ(got.type, got.record, want.record, !texts) == 0);
         }
         ksmbios_close(cut);
     }
-    ksmbios_close(whole);
 }
 
-static void check_case(const char* dir, const char* name, const char* origin) {
-    char raw_path[1024], path[1024];
-    bytes raw, expected;
-    snprintf(raw_path, sizeof raw_path, "%s/%s.raw", dir, name);
-    CHECK(read_file(raw_path, &raw));
-    snprintf(path, sizeof path, "%s/%s.expected", dir, name);
-    CHECK(read_file(path, &expected));
-    /* NUL-terminate the expected text. */
-    unsigned char* grown = (unsigned char*)realloc(expected.data, expected.size + 1);
-    if (grown == NULL) return;
-    expected.data = grown;
-    expected.data[expected.size] = 0;
-    const char* text = (const char*)expected.data;
-
-    /* The bytes; the raw file when its header's Length matches what follows; the machine, or the
-     * table file the case came from in its own format. */
-    const int raw_file = raw.size >= 8 && raw.data[1] >= 2 &&
-                         (raw.data[4] | raw.data[5] << 8 | (unsigned long)raw.data[6] << 16 |
-                          (unsigned long)raw.data[7] << 24) == raw.size - 8;
-    const int machine = strcmp(origin, "machine") == 0, file = strcmp(origin, "-") != 0 && !machine;
-    for (int way = 0; way < 4; ++way) {
+static void check_case(const char* path) {
+    ks_case c;
+    CHECK(ks_load(path, &c));
+    for (int from_file = 0; c.raw != NULL && from_file <= (c.table[0] != 0); ++from_file) {
         ksmbios_table* table = NULL;
-        const ksmbios_status status =
-            way == 0               ? (machine ? ksmbios_open_machine(&table)
-                                              : ksmbios_open_bytes(raw.data, raw.size, &table))
-            : way == 1 && raw_file ? ksmbios_open_file(raw_path, &table)
-            : way == 2 && file     ? ksmbios_open_file(origin, &table)
-                                   : KSMBIOS_OUT_OF_RANGE;
-        if (status == KSMBIOS_OUT_OF_RANGE) continue;
-        CHECK(status == KSMBIOS_OK);
-        /* A file whose table stops inside a structure is read up to its last whole one, with a
-         * warning; the expectations are for the bytes as they are. */
-        ksmbios_source source = {sizeof source, 0, 0, 0, NULL};
-        CHECK(table == NULL || ksmbios_get_source(table, &source) == KSMBIOS_OK);
-        CHECK(source.stopped_early == (way != 0 && strncmp(name, "cut-", 4) == 0));
-        CHECK(source.warning == NULL || (*source.warning != 0) == (source.stopped_early != 0));
-        /* A host built when the structure had its first three members only still gets them. */
+        ksmbios_table_info info = {.struct_size = sizeof info};
+        /* A host built when ksmbios_source had its first three members gets those alone. */
         ksmbios_source first = {3 * sizeof(int32_t), -1, -1, 7, NULL};
-        CHECK(table == NULL ||
-              (ksmbios_get_source(table, &first) == KSMBIOS_OK && first.format == source.format &&
-               first.stopped_early == 7 && first.warning == NULL));
-        if (table != NULL && !source.stopped_early)
-            CHECK(ks_compare(table, text, way == 1 ? raw_path : way == 2 ? origin : name) == 0);
+        CHECK((from_file ? ksmbios_open_file(c.table, &table)
+                         : ksmbios_open_bytes(c.raw, c.raw_size, &table)) == KSMBIOS_OK);
+        failures += ks_check(table, c.text, from_file ? c.table : path);
+        CHECK(ksmbios_get_source(table, &first) == KSMBIOS_OK && first.format >= 0 &&
+              first.stopped_early == 7 && first.warning == NULL);
+        CHECK(ksmbios_get_table_info(table, &info) == KSMBIOS_OK);
+        if (!from_file) check_cuts(&c, table, info.structure_count);
         ksmbios_close(table);
     }
-    /* The table that holds every type as a bare structure table: without options its version
-     * is inferred. */
-    if (strcmp(name, "every-type-3.2") == 0) {
-        snprintf(path, sizeof path, "%s/%s.dmi", dir, name);
-        FILE* bare = fopen(path, "wb");
-        CHECK(bare != NULL && fwrite(raw.data + 8, 1, raw.size - 8, bare) == raw.size - 8);
-        if (bare != NULL) fclose(bare);
-        ksmbios_table* table = NULL;
-        ksmbios_table_info info = {sizeof info, 0, 0, 0, 0, 0, 0, 0};
-        CHECK(ksmbios_open_file_with(path, NULL, &table) == KSMBIOS_OK &&
-              ksmbios_get_table_info(table, &info) == KSMBIOS_OK && info.structure_count == 34);
-        ksmbios_close(table);
-    }
-    /* Every byte count for the built table that holds every type, 64 cuts of the others
-     * (valgrind runs this too). */
-    check_truncations(&raw, strcmp(name, "every-type-3.2") == 0 ? 1 : raw.size / 64 + 1);
-    free(raw.data);
-    free(expected.data);
+    ks_free(&c);
 }
 
-static void check_bad_input(const char* dir) {
-    static const unsigned char header[8] = {0, 3, 0, 0, 0, 0, 0, 0};
-    ksmbios_table* table = NULL;
-    CHECK(ksmbios_open_bytes(header, sizeof header, NULL) == KSMBIOS_INVALID_ARGUMENT);
-    CHECK(ksmbios_open_bytes(NULL, 8, &table) == KSMBIOS_INVALID_ARGUMENT && table == NULL);
-    CHECK(ksmbios_open_file(NULL, &table) == KSMBIOS_INVALID_ARGUMENT);
-    CHECK(ksmbios_open_machine(NULL) == KSMBIOS_INVALID_ARGUMENT);
-    CHECK(ksmbios_open_file("no such file.kelvo", &table) == KSMBIOS_FILE_UNREADABLE);
-    CHECK(table == NULL);
-    /* The refusal's text, cut to the caller's buffer. */
-    char reason[8] = "";
-    ksmbios_open_options options;
-    memset(&options, 0, sizeof options);
-    options.struct_size = sizeof options;
-    options.error_text = reason;
-    options.error_size = sizeof reason;
-    CHECK(ksmbios_open_file_with("no such file.kelvo", &options, &table) ==
-              KSMBIOS_FILE_UNREADABLE &&
-          strcmp(reason, "no such") == 0);
-    char path[1024];
-    snprintf(path, sizeof path, "%s/cases.txt", dir);
-    CHECK(ksmbios_open_file(path, &table) == KSMBIOS_NOT_A_TABLE);
-
-    ksmbios_error error;
-    ksmbios_records records;
-    ksmbios_table_info info;
-    ksmbios_structure structure;
+/* Every call's answer to a missing argument, a structure too small and an empty table. */
+static void check_bad_input(const char* text_file) {
+    static const unsigned char header[8] = {0, 3}, major_1[8] = {0, 1};
+    ksmbios_table *table = NULL, *empty = NULL, *old = NULL;
+    ksmbios_error error = {.struct_size = sizeof error - 1, .code = 7};
+    ksmbios_records records = {.struct_size = 4};
+    ksmbios_table_info info = {.struct_size = 0}, whole = {.struct_size = sizeof whole};
+    ksmbios_structure small = {.struct_size = sizeof small - 8},
+                      structure = {.struct_size = sizeof structure};
     int32_t version = 0;
     const char* text = NULL;
-    CHECK(ksmbios_get_error(NULL, &error) == KSMBIOS_INVALID_ARGUMENT);
-    CHECK(ksmbios_get_accepted_version(NULL, &version) == KSMBIOS_INVALID_ARGUMENT);
-    CHECK(ksmbios_get_records(NULL, &records) == KSMBIOS_INVALID_ARGUMENT);
-    CHECK(ksmbios_get_table_info(NULL, &info) == KSMBIOS_INVALID_ARGUMENT);
-    CHECK(ksmbios_get_structure(NULL, 0, &structure) == KSMBIOS_INVALID_ARGUMENT);
-    CHECK(ksmbios_get_string(NULL, 0, 1, &text, NULL) == KSMBIOS_INVALID_ARGUMENT);
+    CHECK(ksmbios_open_bytes(header, 8, &empty) == KSMBIOS_OK);
+    CHECK(ksmbios_open_bytes(major_1, 8, &old) == KSMBIOS_OK);
+    const struct {
+        ksmbios_status got, want;
+        const char* call;
+    } rows[] = {
+        {ksmbios_open_bytes(header, 8, NULL), KSMBIOS_INVALID_ARGUMENT, "open_bytes, no out"},
+        {ksmbios_open_bytes(NULL, 8, &table), KSMBIOS_INVALID_ARGUMENT, "open_bytes, no data"},
+        {ksmbios_open_file(NULL, &table), KSMBIOS_INVALID_ARGUMENT, "open_file, no path"},
+        {ksmbios_open_machine(NULL), KSMBIOS_INVALID_ARGUMENT, "open_machine, no out"},
+        {ksmbios_open_file("no such file", &table), KSMBIOS_FILE_UNREADABLE, "open_file, none"},
+        {ksmbios_open_file(text_file, &table), KSMBIOS_NOT_A_TABLE, "open_file, a text"},
+        {ksmbios_get_error(NULL, &error), KSMBIOS_INVALID_ARGUMENT, "get_error, no table"},
+        {ksmbios_get_accepted_version(NULL, &version), KSMBIOS_INVALID_ARGUMENT, "version"},
+        {ksmbios_get_records(NULL, &records), KSMBIOS_INVALID_ARGUMENT, "get_records, no table"},
+        {ksmbios_get_table_info(NULL, &whole), KSMBIOS_INVALID_ARGUMENT, "get_table_info"},
+        {ksmbios_get_structure(NULL, 0, &structure), KSMBIOS_INVALID_ARGUMENT, "get_structure"},
+        {ksmbios_get_string(NULL, 0, 1, &text, NULL), KSMBIOS_INVALID_ARGUMENT, "get_string"},
+        {ksmbios_get_error(empty, NULL), KSMBIOS_INVALID_ARGUMENT, "get_error, no out"},
+        {ksmbios_get_accepted_version(empty, NULL), KSMBIOS_INVALID_ARGUMENT, "version, no out"},
+        {ksmbios_get_string(empty, 0, 1, NULL, NULL), KSMBIOS_INVALID_ARGUMENT, "string, no out"},
+        {ksmbios_get_error(empty, &error), KSMBIOS_STRUCT_TOO_SMALL, "error too small"},
+        {ksmbios_get_records(empty, &records), KSMBIOS_STRUCT_TOO_SMALL, "records too small"},
+        {ksmbios_get_table_info(empty, &info), KSMBIOS_STRUCT_TOO_SMALL, "info too small"},
+        {ksmbios_get_structure(empty, 0, &small), KSMBIOS_STRUCT_TOO_SMALL, "structure small"},
+        {ksmbios_get_structure(empty, 0, &structure), KSMBIOS_OUT_OF_RANGE, "no structure"},
+        {ksmbios_get_string(empty, 0, 1, &text, NULL), KSMBIOS_OUT_OF_RANGE, "no string"},
+        {ksmbios_get_table_info(old, &whole), KSMBIOS_NOT_A_TABLE, "major version 1"},
+    };
+    for (size_t i = 0; i < sizeof rows / sizeof rows[0]; ++i) {
+        if (rows[i].got == rows[i].want) continue;
+        ++failures;
+        fprintf(stderr, "%s: got %s\n", rows[i].call, ksmbios_status_text(rows[i].got));
+    }
+    /* A refusal leaves what the caller passed untouched; an empty table has no structure. */
+    CHECK(table == NULL && error.code == 7);
+    CHECK(ksmbios_get_table_info(empty, &whole) == KSMBIOS_OK && whole.structure_count == 0);
+    ksmbios_close(empty);
+    ksmbios_close(old);
     ksmbios_close(NULL);
-
-    CHECK(ksmbios_open_bytes(header, sizeof header, &table) == KSMBIOS_OK);
-    CHECK(ksmbios_get_error(table, NULL) == KSMBIOS_INVALID_ARGUMENT);
-    CHECK(ksmbios_get_accepted_version(table, NULL) == KSMBIOS_INVALID_ARGUMENT);
-    CHECK(ksmbios_get_string(table, 0, 1, NULL, NULL) == KSMBIOS_INVALID_ARGUMENT);
-    /* A structure that says it is smaller than the library's version is left untouched. */
-    memset(&error, 0xAB, sizeof error);
-    error.struct_size = sizeof error - 1;
-    CHECK(ksmbios_get_error(table, &error) == KSMBIOS_STRUCT_TOO_SMALL && error.code != 0);
-    records.struct_size = 4;
-    CHECK(ksmbios_get_records(table, &records) == KSMBIOS_STRUCT_TOO_SMALL);
-    info.struct_size = 0;
-    CHECK(ksmbios_get_table_info(table, &info) == KSMBIOS_STRUCT_TOO_SMALL);
-    structure.struct_size = sizeof structure - 8;
-    CHECK(ksmbios_get_structure(table, 0, &structure) == KSMBIOS_STRUCT_TOO_SMALL);
-    /* An empty table: no structure, no string. */
-    info.struct_size = sizeof info;
-    CHECK(ksmbios_get_table_info(table, &info) == KSMBIOS_OK && info.structure_count == 0);
-    structure.struct_size = sizeof structure;
-    CHECK(ksmbios_get_structure(table, 0, &structure) == KSMBIOS_OUT_OF_RANGE);
-    CHECK(ksmbios_get_string(table, 0, 1, &text, NULL) == KSMBIOS_OUT_OF_RANGE);
-    ksmbios_close(table);
-
+    /* The refusal's text, cut to the caller's buffer. */
+    char reason[8] = "";
+    ksmbios_open_options options = {sizeof options, 0, reason, sizeof reason, 0};
+    CHECK(ksmbios_open_file_with("no such file", &options, &table) == KSMBIOS_FILE_UNREADABLE &&
+          strcmp(reason, "no such") == 0);
     CHECK(strcmp(ksmbios_status_text(KSMBIOS_OK), "success") == 0);
     CHECK(strcmp(ksmbios_status_text(-1), "unknown status") == 0);
-    for (ksmbios_status status = KSMBIOS_INVALID_ARGUMENT; status <= KSMBIOS_INTERNAL_ERROR;
-         ++status)
-        CHECK(strcmp(ksmbios_status_text(status), "unknown status") != 0);
+    for (ksmbios_status s = KSMBIOS_INVALID_ARGUMENT; s <= KSMBIOS_INTERNAL_ERROR; ++s)
+        CHECK(strcmp(ksmbios_status_text(s), "unknown status") != 0);
+}
+
+/* No firmware table here (nor under Wine): the C++ view holds the default reader's failure, the
+ * table view has no table. */
+static void check_machine(void) {
+    ksmbios_table* table = NULL;
+    ksmbios_error error = {.struct_size = sizeof error};
+    ksmbios_table_info info = {.struct_size = sizeof info};
+    CHECK(ksmbios_open_machine(&table) == KSMBIOS_OK);
+    CHECK(ksmbios_get_error(table, &error) == KSMBIOS_OK && error.failed == 1);
+    CHECK(strstr(error.message, "Failed to read any byte from Bios NV memory") == error.message);
+    CHECK(ksmbios_get_table_info(table, &info) == KSMBIOS_NOT_A_TABLE);
+    ksmbios_close(table);
 }
 
 typedef struct log_count {
-    int records;
-    int well_formed;
-    int beyond_ascii; /* messages with a character beyond ASCII */
-    int converted;    /* messages with the Wine system's texts as UTF-8 (see MakeCases.cpp) */
+    int records, well_formed;
+    int converted; /* messages with the OEM strings as UTF-8 (expected/oem-strings.txt) */
 } log_count;
-
-/* 1 when `text` is well-formed UTF-8 (no overlong form, surrogate or value past U+10FFFF). */
-static int is_utf8(const unsigned char* text) {
-    while (*text != 0) {
-        const unsigned char c = *text;
-        int extra = c < 0x80                 ? 0
-                    : c >= 0xC2 && c <= 0xDF ? 1
-                    : c >= 0xE0 && c <= 0xEF ? 2
-                    : c >= 0xF0 && c <= 0xF4 ? 3
-                                             : -1;
-        if (extra < 0) return 0;
-        for (int i = 1; i <= extra; ++i)
-            if ((text[i] & 0xC0) != 0x80) return 0;
-        if ((c == 0xE0 && text[1] < 0xA0) || (c == 0xED && text[1] >= 0xA0) ||
-            (c == 0xF0 && text[1] < 0x90) || (c == 0xF4 && text[1] >= 0x90))
-            return 0;
-        text += extra + 1;
-    }
-    return 1;
-}
 
 static void KSMBIOS_CALL on_log(int32_t severity, const char* function, uint32_t line,
                                 const char* message, void* user) {
@@ -242,78 +155,29 @@ static void KSMBIOS_CALL on_log(int32_t severity, const char* function, uint32_t
     ++count->records;
     count->well_formed += severity >= KSMBIOS_LOG_FATAL && severity <= KSMBIOS_LOG_DEBUG &&
                           strncmp(function, "kelvo::shared::smbios::", 23) == 0 && line > 0 &&
-                          message[0] != 0 && is_utf8((const unsigned char*)message);
-    for (const char* p = message; *p != 0; ++p) {
-        if ((unsigned char)*p >= 0x80) {
-            ++count->beyond_ascii;
-            break;
-        }
-    }
+                          message[0] != 0;
     /* Valid UTF-8 passes as it is; a Latin-1 byte becomes U+FFFD. */
     count->converted +=
+        strstr(message, "Wine\xEF\xBF\xBD") != NULL &&
         strstr(message,
-               "Wine\xC2\x80\xDF\xBF\xE0\xA0\x80\xE2\x82\xAC\xF0\x90\x80\x80\xF4\x8A\xAF\x8D") !=
-            NULL &&
-        strstr(message, "Wine\xEF\xBF\xBD") != NULL;
+               "Wine\xC2\x80\xDF\xBF\xE0\xA0\x80\xE2\x82\xAC\xF0\x90\x80\x80\xF4\x8A\xAF\x8D");
 }
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        fprintf(stderr, "usage: kelvo-capi-check CASE_DIR\n");
-        return 2;
-    }
     static log_count logged;
     CHECK(ksmbios_set_log_callback(KSMBIOS_LOG_DEBUG, NULL, NULL) == KSMBIOS_INVALID_ARGUMENT);
     CHECK(ksmbios_set_log_callback(KSMBIOS_LOG_DEBUG, on_log, &logged) == KSMBIOS_OK);
     CHECK(ksmbios_set_log_callback(KSMBIOS_LOG_DEBUG, on_log, &logged) ==
           KSMBIOS_LOGGER_ALREADY_SET);
-
-    char path[1024];
-    snprintf(path, sizeof path, "%s/cases.txt", argv[1]);
-    bytes list;
-    if (!read_file(path, &list) || list.size == 0) {
-        fprintf(stderr, "no cases in %s\n", path);
-        return 1;
-    }
-    int cases = 0, machine = 0;
-    char* line = (char*)list.data;
-    list.data[list.size - 1] = 0; /* the last newline */
-    while (line != NULL && *line != 0) {
-        char* next = strchr(line, '\n');
-        if (next != NULL) *next++ = 0;
-        char* tab = strchr(line, '\t');
-        if (tab != NULL) {
-            *tab = 0;
-            check_case(argv[1], line, tab + 1);
-            machine |= strcmp(tab + 1, "machine") == 0;
-            ++cases;
-        }
-        line = next;
-    }
-    free(list.data);
-    if (!machine) {
-        /* No firmware table here: the C++ view holds the failure, the table view has none. */
-        ksmbios_table* table = NULL;
-        ksmbios_error error;
-        ksmbios_table_info info;
-        memset(&error, 0, sizeof error);
-        error.struct_size = sizeof error;
-        info.struct_size = sizeof info;
-        CHECK(ksmbios_open_machine(&table) == KSMBIOS_OK);
-        CHECK(ksmbios_get_error(table, &error) == KSMBIOS_OK && error.failed == 1);
-        CHECK(strstr(error.message, "Failed to read any byte from Bios NV memory") ==
-              error.message);
-        CHECK(ksmbios_get_table_info(table, &info) == KSMBIOS_NOT_A_TABLE);
-        ksmbios_close(table);
-    }
-    check_bad_input(argv[1]);
+    CHECK(argc > 1);
+    for (int i = 1; i < argc; ++i) check_case(argv[i]);
+    check_machine();
+    check_bad_input(argv[argc - 1]);
     CHECK(logged.records > 0 && logged.records == logged.well_formed);
-    CHECK(logged.beyond_ascii > 0);
 #ifndef _WIN32
     /* On Windows the records reach the bridge as UTF-16 that the logger made of the bytes. */
     CHECK(logged.converted > 0);
 #endif
-    printf("%d cases, %d log records, %d failures%s\n", cases, logged.records, failures,
-           machine ? ", the machine's table included" : "");
+    printf("%d tables, %d log records, %d failures\n", argc - 1, logged.records, failures);
     return failures == 0 ? 0 : 1;
 }

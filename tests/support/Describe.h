@@ -1,7 +1,7 @@
 #pragma once
 
 // Records described from their descriptions, one KEY=VALUE line per member, for comparing whole
-// records and for the cases that the C interface's hosts check.
+// records.
 
 #include <smbios/RecordFields.h>
 #include <smbios/SMBiosInfo.h>
