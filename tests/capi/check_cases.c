@@ -131,16 +131,19 @@ static void check_bad_input(const char* text_file) {
         CHECK(strcmp(ksmbios_status_text(s), "unknown status") != 0);
 }
 
-/* No firmware table here (nor under Wine): the C++ view holds the default reader's failure, the
- * table view has no table. */
+/* The running machine: without a table it can read (here), the C++ view holds the default
+ * reader's failure and the table view has no table; with one (Wine makes one of its host's), the
+ * table view reads it, whatever the C++ interface made of it. */
 static void check_machine(void) {
     ksmbios_table* table = NULL;
     ksmbios_error error = {.struct_size = sizeof error};
     ksmbios_table_info info = {.struct_size = sizeof info};
     CHECK(ksmbios_open_machine(&table) == KSMBIOS_OK);
-    CHECK(ksmbios_get_error(table, &error) == KSMBIOS_OK && error.failed == 1);
-    CHECK(strstr(error.message, "Failed to read any byte from Bios NV memory") == error.message);
-    CHECK(ksmbios_get_table_info(table, &info) == KSMBIOS_NOT_A_TABLE);
+    CHECK(ksmbios_get_error(table, &error) == KSMBIOS_OK);
+    const ksmbios_status status = ksmbios_get_table_info(table, &info);
+    const char* unread = strstr(error.message, "Failed to read any byte from Bios NV memory");
+    CHECK(unread == error.message ? error.failed && status == KSMBIOS_NOT_A_TABLE
+                                  : status == KSMBIOS_OK && info.structure_count > 0);
     ksmbios_close(table);
 }
 
