@@ -235,10 +235,11 @@ TEST_F(ToolTest, FormatsAndRoundTripsGiveTheSameOutput) {
 }
 
 #if !defined(_WIN32)
-// One structure of a dmidecode-style listing: its type and its fields, each with its value and
-// the lines of its list.
+// One structure of a dmidecode-style listing: its type, its headings and its fields, each with its
+// value and the lines of its list.
 struct Listed {
     int type = -1;
+    std::vector<std::string> headings;
     std::map<std::string, std::pair<std::string, std::vector<std::string>>> fields;
     std::vector<std::string> order;
 };
@@ -262,6 +263,8 @@ std::map<std::string, Listed> ParseListing(const std::string& text) {
             const std::string value = colon + 1 < line.size() ? line.substr(colon + 2) : "";
             current->fields[last] = {value, {}};
             current->order.push_back(last);
+        } else if (current != nullptr) {
+            current->headings.push_back(line);
         }
     }
     return structures;
@@ -347,8 +350,11 @@ std::size_t CompareWithDmidecode(const ToolTest& test, const std::string& path,
             EXPECT_NE(ours.err, "") << path << ": handle " << handle << " not shown";
             continue;
         }
+        const std::string type = std::to_string(structure.type);
+        if (!notShown.count(type)) {
+            EXPECT_EQ(structure.headings, found->second.headings) << path << ": handle " << handle;
+        }
         for (const std::string& label : structure.order) {
-            const std::string type = std::to_string(structure.type);
             if (notShown.count(type) || notShown.count(type + "/" + label)) continue;
             EXPECT_EQ(found->second.fields.count(label), 1u)
                 << path << ": handle " << handle << " (type " << structure.type << ") lacks "

@@ -2,6 +2,7 @@
 
 #include <smbios/kelvo_smbios_fields.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include <nlohmann/json.hpp>
@@ -47,6 +48,12 @@ bool ReadStructure(const ksmbios_table* table, std::size_t index, bool undecoded
 
 namespace {
 
+// dmidecode heads each device of an on-board devices structure (type 10) on its own, numbered when
+// the structure holds several, and a structure without devices not at all.
+bool StartsDevice(const DecodedField& field) {
+    return field.key == "on_board_devices.devices" && field.label == "Type";
+}
+
 std::string VersionText(const TableReport& report) {
     std::string text = std::to_string(report.major) + "." + std::to_string(report.minor);
     if (report.major >= 3) text += "." + std::to_string(report.revision);
@@ -71,8 +78,18 @@ std::string TableText(const TableReport& report, bool quiet) {
                           structure.handle, structure.type, structure.length);
             text += line;
         }
-        if (!structure.title.empty()) (text += structure.title) += '\n';
+        const bool perDevice = structure.type == 10 && !structure.title.empty();
+        const auto devices =
+            std::count_if(structure.fields.begin(), structure.fields.end(), StartsDevice);
+        if (!structure.title.empty() && !perDevice) (text += structure.title) += '\n';
+        int device = 0;
         for (const DecodedField& field : structure.fields) {
+            if (perDevice && StartsDevice(field)) {
+                ++device;
+                text += devices > 1 ? "On Board Device " + std::to_string(device) + " Information"
+                                    : std::string(structure.title);
+                text += '\n';
+            }
             if (quiet && field.reference) continue;
             text += '\t';
             text += field.label;
