@@ -36,9 +36,10 @@ const char* SpecialText(const FieldDef& row, std::uint64_t value) {
     return nullptr;
 }
 
+// A value that no name lists shows as dmidecode marks it; the field's raw value keeps the number.
 std::string NameOf(ksmbios_name_list list, std::uint64_t value) {
     const schema::Name* name = schema::FindName(list, static_cast<std::uint32_t>(value));
-    return name != nullptr ? name->text : Printf("<OUT OF SPEC> (0x%02llX)", value);
+    return name != nullptr ? name->text : "<OUT OF SPEC>";
 }
 
 std::vector<std::string> BitNames(const FieldDef& row, std::uint64_t value) {
