@@ -760,11 +760,9 @@ const std::set<std::string> kBeyondDmidecode = {"3/Rack Type",
                                                 "46"};
 
 // Values that dmidecode 3.4 reads otherwise ("type/label/value"): a memory channel's devices one
-// place late, and an IPMI base address with its modifier's lowest bit as soon as the modifier
-// byte is there, where the tool waits for the interrupt number too.
+// place late.
 const std::set<std::string> kReadOtherwise = {"37/Device 1 Load/3", "37/Device 1 Handle/0x0011",
-                                              "37/Device 2 Load/4", "37/Device 2 Handle/0x0012",
-                                              "38/Base Address/0x0000000000000CA2 (I/O)"};
+                                              "37/Device 2 Load/4", "37/Device 2 Handle/0x0012"};
 
 // The tool and dmidecode agree both ways on each of these structures, and so do the library's
 // records.

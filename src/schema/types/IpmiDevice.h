@@ -20,7 +20,7 @@ inline constexpr FieldDef kIpmiDeviceFields[] = {
     // Bit 0 (with the modifier's bit) says I/O space or memory; SSIF gives an SMBus address.
     Row("ipmi_device.base_address", "Base Address", 0x08, 8, V2_3, Kind::Hex).Shown(0x10)
         .As(Format::IpmiBaseAddress),
-    Row("ipmi_device.base_address_lsb", "", 0x10, 1, V2_3, Kind::Part).Shown(0x12)
+    Row("ipmi_device.base_address_lsb", "", 0x10, 1, V2_3, Kind::Part).Shown(0x11)
         .Bits(0x10, 4),
     // Bits 7:6 the register spacing; with bit 3, bit 1 the interrupt's polarity and bit 0 its
     // trigger mode. An SSIF interface has none of them.
