@@ -666,8 +666,9 @@ RawTable EveryStandardStructureAtEveryLength() {
     using namespace kelvo::test::standard;
     // Bytes changed to reach other values: what each variant's structure then holds.
     std::vector<Variant> variants = {
-        {&kSlot35, {{0x05, 0x06}, {0x19, 0}, {0x1A, 0}, {0x1B, 0}}},                   // a PCI slot
-        {&kMemoryDevice37, {{0x15, 0xFF}, {0x16, 0xFF}, {0x20, 0xFF}, {0x21, 0xFF}}},  // speeds
+        {&kSlot35, {{0x05, 0x06}, {0x19, 0}, {0x1A, 0}, {0x1B, 0}}},  // a PCI slot
+        {&kMemoryDevice37,                                            // set and speeds unknown
+         {{0x0F, 0xFF}, {0x15, 0xFF}, {0x16, 0xFF}, {0x20, 0xFF}, {0x21, 0xFF}}},
         {&kMemoryDevice37, {{0x0C, 0}, {0x0D, 0}}},                           // an empty slot
         {&kMemoryModule, {{0x05, 0xFF}, {0x09, 0x7F}, {0x0A, 0xFD}}},         // no banks or sizes
         {&kMemoryModule, {{0x05, 0x0F}, {0x09, 0x7E}, {0x0B, 0x03}}},         // disabled, errors
