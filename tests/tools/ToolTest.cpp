@@ -448,12 +448,12 @@ RawTable NamesSweep() {
         add(15, 0x19, {0x0A, 0x0B, 0x14, 0x17, 0x18}, v).BytesAt(0x15, {1, 2});
     }
     // Processor IDs that are no CPUID signature, by family: an 80386's, 80486s' without and with
-    // CPUID, an Arm MIDR, and an Arm SoC ID (characteristic bit 9).
+    // CPUID, an Arm MIDR, and an Arm SoC ID (characteristic bit 9, beside bit 2 alone).
     const std::tuple<unsigned, std::uint32_t, unsigned> ids[] = {{0x05, 0x2308, 0},
                                                                  {0x06, 0x0421, 0},
                                                                  {0x06, 0x0443, 0},
                                                                  {0x118, 0x410FD0C1, 0},
-                                                                 {0x119, 0xFFF23456, 0xFFFF}};
+                                                                 {0x119, 0xFFF23456, 0x0204}};
     for (const auto& [family, id, characteristics] : ids) {
         add(4, 0x2A, {0x06}, 0xFE)
             .Put(0x08, id, 4)
