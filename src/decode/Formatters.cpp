@@ -48,7 +48,8 @@ bool IntelFamily(std::uint64_t family) {
                              {0xB9, 0xC7},
                              {0xCD, 0xCF},
                              {0xD2, 0xDB},
-                             {0xDD, 0xE0}});
+                             {0xDD, 0xE0},
+                             {0x300, 0x307}});
 }
 bool AmdFamily(std::uint64_t family) {
     return InRanges(family, {{0x18, 0x1D},
@@ -63,8 +64,9 @@ bool AmdFamily(std::uint64_t family) {
 
 // How a processor's ID reads, by its family: an x86 CPUID signature in Intel's or AMD's layout, the
 // reset signature (DX) of an 80386 or of an 80486 without CPUID, an Arm MIDR or, when the
-// processor's characteristics say so (bit 9), an Arm SoC ID and its revision.
-enum class IdKind { None, Intel, Amd, I386, I486, ArmMidr, ArmSocId };
+// processor's characteristics say so (bit 9), an Arm SoC ID and its revision, or a LoongArch
+// processor identity (its CPUCFG word 0).
+enum class IdKind { None, Intel, Amd, I386, I486, ArmMidr, ArmSocId, LoongArch };
 
 IdKind ProcessorIdKind(const FieldContext& c) {
     const std::uint64_t family = c.Resolved("processor.processor_family");
@@ -81,6 +83,7 @@ IdKind ProcessorIdKind(const FieldContext& c) {
                                                                              : IdKind::ArmMidr;
     }
     if (IntelFamily(family)) return IdKind::Intel;
+    if (InRanges(family, {{0x258, 0x262}, {0x26C, 0x271}})) return IdKind::LoongArch;
     return AmdFamily(family) ? IdKind::Amd : IdKind::None;
 }
 
@@ -290,6 +293,9 @@ void ProcessorSignature(FieldContext& c) {
             c.Add(Printf("JEP-106 Bank 0x%02llx Manufacturer 0x%02llx, ", (eax >> 24) & 0x7F,
                          (eax >> 16) & 0x7F) +
                   Printf("SoC ID 0x%04llx, SoC Revision 0x%08llx", eax & 0xFFFF, id >> 32));
+            break;
+        case IdKind::LoongArch:
+            c.Add(Printf("Processor Identity 0x%08llx", eax));
             break;
         case IdKind::None:
             break;

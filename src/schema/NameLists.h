@@ -409,6 +409,14 @@ inline constexpr Name kProcessorFamily[] = {
     {0x26F, "Multi-Core Loongson 3B 5xxx"},
     {0x270, "Multi-Core Loongson 3C 5xxx"},
     {0x271, "Multi-Core Loongson 3D 5xxx"},
+    {0x300, "Core 3"},
+    {0x301, "Core 5"},
+    {0x302, "Core 7"},
+    {0x303, "Core 9"},
+    {0x304, "Core Ultra 3"},
+    {0x305, "Core Ultra 5"},
+    {0x306, "Core Ultra 7"},
+    {0x307, "Core Ultra 9"},
 };
 
 inline constexpr Name kProcessorStatus[] = {
