@@ -82,6 +82,21 @@ IdKind ProcessorIdKind(const FieldContext& c) {
         return c.Resolved("processor.processor_characteristics") & (1u << 9) ? IdKind::ArmSocId
                                                                              : IdKind::ArmMidr;
     }
+    // Firmware of the Pentium III to Core 2 and Opteron years often gave such processors the
+    // family Other or Unknown; these versions name processors that have CPUID (dmidecode 3.4
+    // reads their ID the same way).
+    if (family == 0x01 || family == 0x02) {
+        const std::string version = c.RawString(c.Resolved("processor.processor_version"));
+        const auto starts = [&](const char* prefix) { return version.rfind(prefix, 0) == 0; };
+        if (starts("Pentium III MMX") || starts("Intel(R) Core(TM)2") ||
+            starts("Intel(R) Pentium(R)") || version == "Genuine Intel(R) CPU U1400") {
+            return IdKind::Intel;
+        }
+        if (starts("AMD Athlon(TM)") || starts("AMD Opteron(tm)") ||
+            starts("Dual-Core AMD Opteron(tm)")) {
+            return IdKind::Amd;
+        }
+    }
     if (IntelFamily(family)) return IdKind::Intel;
     if (InRanges(family, {{0x258, 0x262}, {0x26C, 0x271}})) return IdKind::LoongArch;
     return AmdFamily(family) ? IdKind::Amd : IdKind::None;

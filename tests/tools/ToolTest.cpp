@@ -461,6 +461,16 @@ RawTable NamesSweep() {
             .Put(0x26, characteristics, 2)
             .Put(0x28, family, 2);
     }
+    // Family Other or Unknown: versions that name processors with CPUID, and some that do not.
+    for (const unsigned family : {0x01, 0x02}) {
+        for (const char* version :
+             {"Pentium III MMX", "Intel(R) Core(TM)2 Duo", "Intel(R) Pentium(R) 4",
+              "Genuine Intel(R) CPU U1400", "Genuine Intel(R) CPU U1400 ", "AMD Athlon(TM) 64",
+              "AMD Opteron(tm) 248", "Dual-Core AMD Opteron(tm) 2218", "Intel(R) Core(TM) i7",
+              "intel(r) core(tm)2", "Quad-Core AMD Opteron(tm)"}) {
+            add(4, 0x1A, {0x06}, family).Put(0x08, 0x06FB, 4).ByteAt(0x10, 1).String(version);
+        }
+    }
     return table.End().Raw();
 }
 
