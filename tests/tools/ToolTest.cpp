@@ -305,7 +305,8 @@ const std::set<std::string> kBeyondDmidecode = {"3/Rack Type",
 // Compares, for every structure of the listing `listing` (of the table file `path`), the fields
 // that it and dmidecode's `expected` both show; returns how many.
 // `skipped` holds "type/label/value" of values that dmidecode words otherwise. With `beyond`,
-// every field of `listing` dmidecode shows too, but for those of kBeyondDmidecode.
+// every field of `listing` dmidecode shows too, but for those of kBeyondDmidecode and the
+// signatures of processor families newer than dmidecode.
 std::size_t CompareFields(const std::string& path, const std::map<std::string, Listed>& expected,
                           const std::string& listing, const std::set<std::string>& skipped = {},
                           std::set<std::string>* newer = nullptr, bool beyond = false) {
@@ -325,7 +326,12 @@ std::size_t CompareFields(const std::string& path, const std::map<std::string, L
                 slot && label == "Data Bus Width (Base)" ? "Data Bus Width" : label);
             const auto& [value, items] = structure.fields.at(label);
             const std::string key = std::to_string(structure.type) + "/" + label;
-            EXPECT_TRUE(!beyond || their != found->second.fields.end() ||
+            // dmidecode 3.4 reads no ID of a processor family newer than it (one it does not name).
+            const auto family = found->second.fields.find("Family");
+            const bool newerFamily = key == "4/Signature" && family != found->second.fields.end() &&
+                                     family->second.first == "<OUT OF SPEC>" &&
+                                     structure.fields.at("Family").first != "<OUT OF SPEC>";
+            EXPECT_TRUE(!beyond || their != found->second.fields.end() || newerFamily ||
                         kBeyondDmidecode.count(key) ||
                         kBeyondDmidecode.count(std::to_string(structure.type)))
                 << path << ": handle " << handle << " " << label << " not shown by dmidecode";
@@ -487,7 +493,8 @@ const std::set<std::string> kWordedOtherwise = {"17/Type/<OUT OF SPEC>",
 TEST_F(ToolTest, NamesAgreeWithDmidecode) {
     Put(dir / "names.rsmb", NamesSweep());
     std::set<std::string> newer;
-    EXPECT_GT(CompareWithDmidecode(*this, At("names.rsmb"), kWordedOtherwise, &newer), 20000u);
+    EXPECT_GT(CompareWithDmidecode(*this, At("names.rsmb"), kWordedOtherwise, &newer, true),
+              20000u);
     std::map<std::string, std::string> since;
     std::istringstream golden(
         ReadText(fs::path(KELVO_GOLDEN_DIR) / "names-newer-than-dmidecode.txt"));
