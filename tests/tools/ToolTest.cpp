@@ -326,9 +326,11 @@ std::size_t CompareFields(const std::string& path, const std::map<std::string, L
                 slot && label == "Data Bus Width (Base)" ? "Data Bus Width" : label);
             const auto& [value, items] = structure.fields.at(label);
             const std::string key = std::to_string(structure.type) + "/" + label;
-            // dmidecode 3.4 reads no ID of a processor family newer than it (one it does not name).
+            // dmidecode 3.4 reads no ID (signature, flags) of a processor family newer than it (one
+            // it does not name).
             const auto family = found->second.fields.find("Family");
-            const bool newerFamily = key == "4/Signature" && family != found->second.fields.end() &&
+            const bool newerFamily = (key == "4/Signature" || key == "4/Flags") &&
+                                     family != found->second.fields.end() &&
                                      family->second.first == "<OUT OF SPEC>" &&
                                      structure.fields.at("Family").first != "<OUT OF SPEC>";
             EXPECT_TRUE(!beyond || their != found->second.fields.end() || newerFamily ||
@@ -476,6 +478,10 @@ RawTable NamesSweep() {
               "intel(r) core(tm)2", "Quad-Core AMD Opteron(tm)"}) {
             add(4, 0x1A, {0x06}, family).Put(0x08, 0x06FB, 4).ByteAt(0x10, 1).String(version);
         }
+    }
+    // Families past 2FFh, every CPUID feature flag set.
+    for (unsigned family = 0x300; family < 0x308; ++family) {
+        add(4, 0x2A, {0x06}, 0xFE).Put(0x0C, 0xFFFFFFFF, 4).Put(0x28, family, 2);
     }
     return table.End().Raw();
 }
