@@ -2,7 +2,8 @@
 // (support/StandardStructures.h). Each row below gives, from the standard, where a field lies,
 // its width, the version that introduced it and the value that the hand-written structure holds
 // there, so a field that the library reads from a wrong offset, with a wrong width or from a
-// wrong version fails under its own name.
+// wrong version fails under its own name. Then what the records' copies carry and own, and the
+// fields that code fills.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "support/Describe.h"
+#include "support/Samples.h"
 #include "support/StandardStructures.h"
 #include "support/Tables.h"
 #include "support/TimeZone.h"
@@ -72,14 +74,17 @@ struct Field {
 #member, offset, 1, since, value, [](const R& r) { return Of(r.member); } \
     }
 
+// A record type's standard structure and its fields.
 template <class R>
-struct Standard;
+struct Standard {
+    const standard::Structure& structure;
+    std::vector<Field<R>> fields;
+};
+template <class R>
+Standard<R> StandardOf();
 
 // clang-format off
-template <> struct Standard<TypeBios> {
-    using R = TypeBios;
-    static const standard::Structure& Structure() { return standard::kBios; }
-    static std::vector<Field<R>> Fields() { return {
+template <> Standard<TypeBios> StandardOf() { using R = TypeBios; return {standard::kBios, {
         STRING(Vendor,                          0x04,    0x0200, "Kelvo Firmware Works"),
         STRING(BIOSVersion,                     0x05,    0x0200, "K1.23"),
         NUMBER(BIOSStartingSegment,             0x06, 2, 0x0200, 0xE800),
@@ -91,13 +96,9 @@ template <> struct Standard<TypeBios> {
         NUMBER(SystemBIOSMajorRelease,          0x14, 1, 0x0204, 5),
         NUMBER(SystemBIOSMinorRelease,          0x15, 1, 0x0204, 17),
         NUMBER(EmbeddedFirmwareMajorRelease,    0x16, 1, 0x0204, 6),
-        NUMBER(EmbeddedFirmwareMinorRelease,    0x17, 1, 0x0204, 40)};
-    }
-};
-template <> struct Standard<TypeSysInfo> {
-    using R = TypeSysInfo;
-    static const standard::Structure& Structure() { return standard::kSystem; }
-    static std::vector<Field<R>> Fields() { return {
+        NUMBER(EmbeddedFirmwareMinorRelease,    0x17, 1, 0x0204, 40)}};
+}
+template <> Standard<TypeSysInfo> StandardOf() { using R = TypeSysInfo; return {standard::kSystem, {
         STRING(Manufacturer,                    0x04,     0x0200, "Kelvo Systems"),
         STRING(ProductName,                     0x05,     0x0200, "KS-9000"),
         STRING(Version,                         0x06,     0x0200, "Rev B"),
@@ -108,13 +109,9 @@ template <> struct Standard<TypeSysInfo> {
                                                 "12345678-9ABC-DEF0-0123-456789ABCDEF"),
         NUMBER(V2_1.WakeUpType,                 0x18, 1,  0x0201, 0x06),
         STRING(V2_4.SKUNumber,                  0x19,     0x0204, "SKU-7"),
-        STRING(V2_4.Family,                     0x1A,     0x0204, "Kelvo Desk")};
-    }
-};
-template <> struct Standard<TypeBaseboard> {
-    using R = TypeBaseboard;
-    static const standard::Structure& Structure() { return standard::kBaseboard; }
-    static std::vector<Field<R>> Fields() { return {
+        STRING(V2_4.Family,                     0x1A,     0x0204, "Kelvo Desk")}};
+}
+template <> Standard<TypeBaseboard> StandardOf() { using R = TypeBaseboard; return {standard::kBaseboard, {
         STRING(Manufacturer,                    0x04,    0x0200, "Kelvo Boards"),
         STRING(Product,                         0x05,    0x0200, "KB-100"),
         STRING(Version,                         0x06,    0x0200, "1.0"),
@@ -128,13 +125,9 @@ template <> struct Standard<TypeBaseboard> {
         // Handles 0104h and 0109h, little-endian, as the table holds them.
         Field<R>{"ContainedObjectHandles",      0x0F, 4, 0x0200, "04010901",
                  [](const R& r) { return OfBytes(reinterpret_cast<const std::uint8_t*>(
-                                                     r.ContainedObjectHandles), 4); }}};
-    }
-};
-template <> struct Standard<TypeSystemEnclosure> {
-    using R = TypeSystemEnclosure;
-    static const standard::Structure& Structure() { return standard::kEnclosure; }
-    static std::vector<Field<R>> Fields() { return {
+                                                     r.ContainedObjectHandles), 4); }}}};
+}
+template <> Standard<TypeSystemEnclosure> StandardOf() { using R = TypeSystemEnclosure; return {standard::kEnclosure, {
         STRING(Manufacturer,                    0x04,    0x0200, "Kelvo Cases"),
         NUMBER(ChassisType,                     0x05, 1, 0x0200, 0x83),
         STRING(Version,                         0x06,    0x0200, "C-2"),
@@ -152,13 +145,9 @@ template <> struct Standard<TypeSystemEnclosure> {
         // Kept only when the structure is read as it is, within its Length.
         Field<R>{"V2_3.ContainedElements",      0x15, 6, kNever, "910104060002",
                  [](const R& r) { return OfBytes(r.V2_3.ContainedElements, 6); }},
-        STRING(V2_7.SKUNumber,                  0x1B,    0x0207, "CH-SKU")};
-    }
-};
-template <> struct Standard<TypeProcessor> {
-    using R = TypeProcessor;
-    static const standard::Structure& Structure() { return standard::kProcessor; }
-    static std::vector<Field<R>> Fields() { return {
+        STRING(V2_7.SKUNumber,                  0x1B,    0x0207, "CH-SKU")}};
+}
+template <> Standard<TypeProcessor> StandardOf() { using R = TypeProcessor; return {standard::kProcessor, {
         STRING(SocketDesignation,               0x04,    0x0200, "CPU0"),
         NUMBER(ProcessorType,                   0x05, 1, 0x0200, 0x03),
         NUMBER(ProcessorFamily,                 0x06, 1, 0x0200, 0xFE),
@@ -184,13 +173,9 @@ template <> struct Standard<TypeProcessor> {
         NUMBER(V2_6.ProcessorFamily2,           0x28, 2, 0x0206, 0x0118),
         NUMBER(V3_0.CoreCount2,                 0x2A, 2, 0x0300, 288),
         NUMBER(V3_0.CoreEnabled2,               0x2C, 2, 0x0300, 272),
-        NUMBER(V3_0.ThreadCount2,               0x2E, 2, 0x0300, 576)};
-    }
-};
-template <> struct Standard<SystemSlot> {
-    using R = SystemSlot;
-    static const standard::Structure& Structure() { return standard::kSlot; }
-    static std::vector<Field<R>> Fields() { return {
+        NUMBER(V3_0.ThreadCount2,               0x2E, 2, 0x0300, 576)}};
+}
+template <> Standard<SystemSlot> StandardOf() { using R = SystemSlot; return {standard::kSlot, {
         STRING(SlotDesignation,                 0x04,    0x0200, "PCIE3"),
         NUMBER(SlotType,                        0x05, 1, 0x0200, 0xB5),
         NUMBER(SlotDataBusWidth,                0x06, 1, 0x0200, 0x0B),
@@ -201,38 +186,26 @@ template <> struct Standard<SystemSlot> {
         NUMBER(V2_1.SlotCharacteristics2,       0x0C, 1, 0x0201, 0x05),
         NUMBER(V2_6.SegmentGroupNumber,         0x0D, 2, 0x0206, 0x0102),
         NUMBER(V2_6.BusNumber,                  0x0F, 1, 0x0206, 0x3B),
-        NUMBER(V2_6.DeviceFunctionNumber,       0x10, 1, 0x0206, 0xFD)};
-    }
-};
-template <> struct Standard<TypeOemStrings> {
-    using R = TypeOemStrings;
-    static const standard::Structure& Structure() { return standard::kOemStrings; }
-    static std::vector<Field<R>> Fields() { return {
+        NUMBER(V2_6.DeviceFunctionNumber,       0x10, 1, 0x0206, 0xFD)}};
+}
+template <> Standard<TypeOemStrings> StandardOf() { using R = TypeOemStrings; return {standard::kOemStrings, {
         NUMBER(Count,                           0x04, 1, 0x0200, 3),
         // The string set back to back, each string with its NUL: read with the count.
         Field<R>{"Strings",                     0x04, 1, 0x0200,
                  std::string("Kelvo OEM one\0OEM-2\0third\0", 26), [](const R& r) {
                      return Value(std::string(r.Strings ? r.Strings : "",
-                                              r.Strings ? r.StringsSize : 0)); }}};
-    }
-};
-template <> struct Standard<TypePhysicalMemory> {
-    using R = TypePhysicalMemory;
-    static const standard::Structure& Structure() { return standard::kMemoryArray; }
-    static std::vector<Field<R>> Fields() { return {
+                                              r.Strings ? r.StringsSize : 0)); }}}};
+}
+template <> Standard<TypePhysicalMemory> StandardOf() { using R = TypePhysicalMemory; return {standard::kMemoryArray, {
         NUMBER(V2_1.Location,                   0x04, 1, 0x0201, 0x09),
         NUMBER(V2_1.Use,                        0x05, 1, 0x0201, 0x03),
         NUMBER(V2_1.MemoryErrorCorrection,      0x06, 1, 0x0201, 0x06),
         NUMBER(V2_1.MaximumCapacity,            0x07, 4, 0x0201, 0x80000000u),
         NUMBER(V2_1.MemoryErrorInformationHandle, 0x0B, 2, 0x0201, 0xFFFE),
         NUMBER(V2_1.NumberOfMemoryDevices,      0x0D, 2, 0x0201, 260),
-        NUMBER(V2_7.ExtendedMaximumCapacity,    0x0F, 8, 0x0207, 0x0000012340000000ull)};
-    }
-};
-template <> struct Standard<TypeMemoryDevice> {
-    using R = TypeMemoryDevice;
-    static const standard::Structure& Structure() { return standard::kMemoryDevice; }
-    static std::vector<Field<R>> Fields() { return {
+        NUMBER(V2_7.ExtendedMaximumCapacity,    0x0F, 8, 0x0207, 0x0000012340000000ull)}};
+}
+template <> Standard<TypeMemoryDevice> StandardOf() { using R = TypeMemoryDevice; return {standard::kMemoryDevice, {
         NUMBER(V2_1.PhysicalMemoryArrayHandle,  0x04, 2, 0x0201, 0x0110),
         NUMBER(V2_1.MemoryErrorInformationHandle, 0x06, 2, 0x0201, 0xFFFE),
         NUMBER(V2_1.TotalWidth,                 0x08, 2, 0x0201, 72),
@@ -254,9 +227,8 @@ template <> struct Standard<TypeMemoryDevice> {
         NUMBER(V2_7.ConfiguredMemoryClockSpeed, 0x20, 2, 0x0207, 2933),
         NUMBER(V2_8.MinimumVoltage,             0x22, 2, 0x0208, 1200),
         NUMBER(V2_8.MaximumVoltage,             0x24, 2, 0x0208, 1350),
-        NUMBER(V2_8.ConfiguredVoltage,          0x26, 2, 0x0208, 1250)};
-    }
-};
+        NUMBER(V2_8.ConfiguredVoltage,          0x26, 2, 0x0208, 1250)}};
+}
 // clang-format on
 
 #undef NUMBER
@@ -276,7 +248,7 @@ protected:
     template <class Read>
     static void Expect(const R& record, Read&& read) {
         const R defaults;
-        for (const Field<R>& f : Standard<R>::Fields()) {
+        for (const Field<R>& f : StandardOf<R>().fields) {
             EXPECT_EQ(f.get(record), read(f) ? f.expected : f.get(defaults)) << f.name;
         }
     }
@@ -312,7 +284,7 @@ TYPED_TEST(StandardRecordsTest, EachVersionReadsTheFieldsItIntroduced) {
 // structure's Length, whatever the version. Each Length from 4 up to the standard's, with the
 // strings after it.
 TYPED_TEST(StandardRecordsTest, WithinLengthReadsWhatTheLengthAndTheTableHold) {
-    const standard::Structure& s = Standard<TypeParam>::Structure();
+    const standard::Structure& s = StandardOf<TypeParam>().structure;
     for (std::size_t length = 4; length <= s.formatted.size(); ++length) {
         SCOPED_TRACE("Length " + std::to_string(length));
         standard::Structure cut{{s.formatted.begin(), s.formatted.begin() + length}, s.strings};
@@ -321,6 +293,78 @@ TYPED_TEST(StandardRecordsTest, WithinLengthReadsWhatTheLengthAndTheTableHold) {
         const WithinLength<TypeParam> alone(standard::AddTo(table, cut).Bytes());
         this->Expect(alone.record,
                      [&](const Field<TypeParam>& f) { return f.offset + f.width <= length; });
+    }
+}
+
+// Calls visit(block of a, block of b, field) for every described string.
+template <class R1, class R2, class Visit>
+void ForEachString(R1& a, R2& b, Visit&& visit) {
+    ForEachRecordField<std::remove_const_t<R1>>([&](auto block, const auto& f) {
+        using B = typename decltype(block)::Type;
+        if constexpr (std::is_same_v<std::decay_t<decltype(f)>, fields::String<B>>) {
+            visit(fields::Access(a, block), fields::Access(b, block), f);
+        }
+    });
+}
+
+// Copies and assignments carry every field but the string numbers that the description says
+// copies do not carry (0 in a copy, the target's own after an assignment), and every text and
+// OEM string area at an address of its own; assigning a record to itself changes nothing.
+TYPED_TEST(StandardRecordsTest, CopiesCarryWhatTheDescriptionSays) {
+    TableBuilder table;
+    const auto& sample = AddSample<TypeParam>(table).String("OEM one").String("OEM two");
+    const TypeParam source = WithinLength<TypeParam>(sample.Bytes()).record;
+    TypeParam assigned;
+    ForEachString(assigned, assigned, [](auto& b, auto&, const auto& f) { b.*f.number = 0xEE; });
+    assigned = source;
+    assigned = std::as_const(assigned);
+    const TypeParam copy(source);
+    ForEachString(source, assigned, [&](const auto& from, const auto& to, const auto& f) {
+        EXPECT_EQ(to.*f.number, f.carried ? from.*f.number : 0xEE) << f.name;
+        EXPECT_STREQ(to.*f.text, from.*f.text) << f.name;
+        EXPECT_NE(to.*f.text, from.*f.text) << f.name << " is shared";
+    });
+    ForEachString(source, copy, [](const auto& from, const auto& to, const auto& f) {
+        EXPECT_NE(to.*f.text, from.*f.text) << f.name << " is shared";
+    });
+    if constexpr (std::is_same_v<TypeParam, TypeOemStrings>) {
+        for (const TypeOemStrings* r : {&copy, &std::as_const(assigned)}) {
+            EXPECT_NE(r->Strings, source.Strings);
+            EXPECT_EQ(std::string(r->Strings, r->StringsSize),
+                      std::string("OEM one\0OEM two\0", 16));
+        }
+    }
+}
+
+// What no description says: the fields that code fills.
+
+// The SKU number follows the contained elements at 15h + n * m. By version the elements are
+// stepped over; within the Length they are kept, and copies keep them in memory of their own.
+TEST(SpecialFieldsTest, EnclosureSkuFollowsTheContainedElements) {
+    for (const auto& [count, length] : {std::pair{0, 3}, {3, 0}, {1, 5}, {2, 3}, {4, 4}}) {
+        SCOPED_TRACE(std::to_string(count) + " elements of " + std::to_string(length));
+        const unsigned size = count * length;
+        TableBuilder table(2, 7);
+        auto& chassis = table.Add(3).BytesAt(
+            0x13, {static_cast<std::uint8_t>(count), static_cast<std::uint8_t>(length)});
+        for (unsigned i = 0; i < size; ++i)
+            chassis.ByteAt(0x15 + i, static_cast<std::uint8_t>(i + 1));
+        chassis.ByteAt(0x15 + size, 1).String("SKU");
+        ParsedTable parsed(table.End());
+        EXPECT_STREQ(parsed.info.GetTypeSystemEnclosure().V2_7.SKUNumber, "SKU");
+        EXPECT_EQ(parsed.info.GetTypeSystemEnclosure().V2_3.ContainedElements, nullptr);
+
+        const auto decoded = WithinLength<TypeSystemEnclosure>(chassis.Bytes()).record;
+        const TypeSystemEnclosure copy(decoded);
+        TypeSystemEnclosure assigned;
+        assigned = copy;
+        for (const TypeSystemEnclosure* r : {&decoded, &copy, &std::as_const(assigned)}) {
+            EXPECT_STREQ(r->V2_7.SKUNumber, "SKU");
+            for (unsigned i = 0; i < size; ++i) EXPECT_EQ(r->V2_3.ContainedElements[i], i + 1);
+            EXPECT_EQ(r->V2_3.ContainedElements == nullptr, size == 0);
+        }
+        EXPECT_TRUE(size == 0 || copy.V2_3.ContainedElements != decoded.V2_3.ContainedElements);
+        EXPECT_TRUE(size == 0 || assigned.V2_3.ContainedElements != copy.V2_3.ContainedElements);
     }
 }
 
