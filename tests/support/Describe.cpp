@@ -31,9 +31,8 @@ std::string Describe(const shared::smbios::SMBiosInfo& info) {
                       "\nerror.component=" + error.Component() +
                       "\nversion=" + std::to_string(static_cast<int>(info.GetSMBiosVersion())) +
                       "\n";
-    ForEachGetter(info, [&](const char* name, const auto& record) {
-        DescribeRecord(out, "last." + std::string(name), record, true);
-    });
+    ForEachGetter(info,
+                  [&](const char* name, const auto& record) { DescribeRecord(out, name, record); });
     return out;
 }
 
