@@ -26,30 +26,19 @@ namespace {
 using namespace kelvo::shared::smbios;
 using namespace kelvo::test;
 
-// A field as the record holds it: a number, or a text (texts, byte arrays as hex, handle lists).
-struct Value {
-    std::uint64_t number = 0;
-    std::string text;
-
-    Value() = default;
-    template <class T, class = std::enable_if_t<std::is_integral_v<T>>>
-    Value(T n) : number(static_cast<std::uint64_t>(n)) {}
-    Value(const char* t) : text(t ? t : "(null)") {}
-    Value(std::string t) : text(std::move(t)) {}
-    bool operator==(const Value& o) const { return number == o.number && text == o.text; }
-};
-std::ostream& operator<<(std::ostream& out, const Value& v) {
-    return v.text.empty() ? out << v.number : out << '"' << v.text << '"';
+// A field as text: a number in decimal, bytes in hex, a text as it is ("(null)" for none).
+template <class T, class = std::enable_if_t<std::is_integral_v<T>>>
+std::string Of(T n) {
+    return std::to_string(static_cast<std::uint64_t>(n));
 }
+std::string Of(const char* text) { return text ? text : "(null)"; }
 template <std::size_t N>
-Value Of(const std::uint8_t (&bytes)[N]) {
+std::string Of(const std::uint8_t (&bytes)[N]) {
     return Hex(bytes, N);
 }
-template <class T>
-Value Of(const T& value) {
-    return Value(value);
+std::string OfBytes(const std::uint8_t* bytes, std::size_t size) {
+    return bytes ? Hex(bytes, size) : "";
 }
-Value OfBytes(const std::uint8_t* bytes, std::size_t size) { return bytes ? Hex(bytes, size) : ""; }
 
 constexpr std::uint16_t kNever = 0xFFFF;  // not read by version
 
@@ -61,17 +50,17 @@ struct Field {
     unsigned offset;
     unsigned width;
     std::uint16_t since;
-    Value expected;
-    Value (*get)(const R&);
+    std::string expected;
+    std::string (*get)(const R&);
 };
 
-#define NUMBER(member, offset, width, since, value)                                   \
-    Field<R> {                                                                        \
-#member, offset, width, since, value, [](const R& r) { return Of(r.member); } \
+#define NUMBER(member, offset, width, since, value)                                       \
+    Field<R> {                                                                            \
+#member, offset, width, since, Of(value), [](const R& r) { return Of(r.member); } \
     }
-#define STRING(member, offset, since, value)                                      \
-    Field<R> {                                                                    \
-#member, offset, 1, since, value, [](const R& r) { return Of(r.member); } \
+#define STRING(member, offset, since, value)                                          \
+    Field<R> {                                                                        \
+#member, offset, 1, since, Of(value), [](const R& r) { return Of(r.member); } \
     }
 
 // A record type's standard structure and its fields.
@@ -193,8 +182,8 @@ template <> Standard<TypeOemStrings> StandardOf() { using R = TypeOemStrings; re
         // The string set back to back, each string with its NUL: read with the count.
         Field<R>{"Strings",                     0x04, 1, 0x0200,
                  std::string("Kelvo OEM one\0OEM-2\0third\0", 26), [](const R& r) {
-                     return Value(std::string(r.Strings ? r.Strings : "",
-                                              r.Strings ? r.StringsSize : 0)); }}}};
+                     return std::string(r.Strings ? r.Strings : "",
+                                        r.Strings ? r.StringsSize : 0); }}}};
 }
 template <> Standard<TypePhysicalMemory> StandardOf() { using R = TypePhysicalMemory; return {standard::kMemoryArray, {
         NUMBER(V2_1.Location,                   0x04, 1, 0x0201, 0x09),
