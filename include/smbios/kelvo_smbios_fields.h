@@ -135,6 +135,11 @@ typedef struct ksmbios_schema_field {
     uint8_t omit_from;  /* with has_omit: left out only when the Length is at least this */
     int32_t only_if_is; /* 1: shown only when `only_if_key`'s field is `only_if_value` ... */
     uint64_t only_if_value; /* ... instead of when it is not 0 */
+    /* An array whose elements each open under a heading of their own, in place of the type's
+     * title: the title when the structure holds one element, this text with '#' replaced by the
+     * element's number (from 1) when it holds several; null without. An element starts at each
+     * field of the row that carries the row's label. */
+    const char* element_heading;
 } ksmbios_schema_field;
 
 KSMBIOS_API ksmbios_status KSMBIOS_CALL ksmbios_schema_get_field(size_t type_index,

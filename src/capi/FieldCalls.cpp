@@ -210,6 +210,7 @@ ksmbios_status ksmbios_schema_get_field(size_t type_index, size_t field_index,
     value.omit_from = row->omitFrom;
     value.only_if_is = row->onlyIfIs ? 1 : 0;
     value.only_if_value = row->onlyIfValue;
+    value.element_heading = row->heading;
     Store(out, value);
     return KSMBIOS_OK;
 }

@@ -88,7 +88,12 @@ struct FieldDef {
     const char* onlyIfKey = nullptr;  // shown only when that field is not 0
     bool onlyIfIs = false;            // ... or, with this, only when it is `onlyIfValue`
     std::uint64_t onlyIfValue = 0;
-    Array array;                     // an array when array.Present()
+    Array array;  // an array when array.Present()
+    // An array whose elements each open under a heading of their own, in place of the type's
+    // title: the title when the structure holds one element, this text with '#' replaced by the
+    // element's number (from 1) when it holds several. An element starts at each field of the row
+    // that carries the row's label.
+    const char* heading = nullptr;
     const char* afterKey = nullptr;  // placed `offset` bytes after the end of that array
     bool reference = false;          // refers to another structure (a handle, the processor ID)
     bool view = false;               // reads bytes that an earlier field describes
@@ -176,6 +181,11 @@ struct FieldDef {
     constexpr FieldDef ElementsToEnd(std::uint8_t stride) const {
         FieldDef f = *this;
         f.array = {nullptr, nullptr, stride, true};
+        return f;
+    }
+    constexpr FieldDef Headed(const char* text) const {
+        FieldDef f = *this;
+        f.heading = text;
         return f;
     }
     constexpr FieldDef After(const char* arrayKey) const {

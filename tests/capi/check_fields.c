@@ -243,7 +243,13 @@ static void check_schema(void) {
     ksmbios_schema_field items;
     items.struct_size = sizeof items;
     CHECK(ksmbios_schema_get_field(index, 1, &items) == KSMBIOS_OK && items.to_end == 1 &&
-          items.count_key == NULL && items.stride == 3 && items.offset == 0x05);
+          items.count_key == NULL && items.stride == 3 && items.offset == 0x05 &&
+          items.element_heading == NULL);
+    /* An on-board devices structure heads each of its devices, numbered when it holds several. */
+    CHECK(ksmbios_schema_find_type(10, &index) == KSMBIOS_OK);
+    CHECK(ksmbios_schema_get_field(index, 0, &items) == KSMBIOS_OK && items.stride == 2 &&
+          items.element_heading != NULL &&
+          strcmp(items.element_heading, "On Board Device # Information") == 0);
     /* A battery of the 2.2 layout (1Ah bytes) names its chemistry Unknown (02h) by leaving the
      * Chemistry out and showing the SBDS Chemistry string instead. */
     CHECK(ksmbios_schema_find_type(22, &index) == KSMBIOS_OK);

@@ -9,6 +9,35 @@
 
 namespace kelvo::smbios_tool {
 
+namespace {
+
+// Heads the elements of the array whose row (of type `typeIndex`) says how, if any: the title
+// when the structure holds one, the row's heading with the element's number when it holds several.
+bool HeadElements(std::size_t typeIndex, std::size_t rows, DecodedStructure& out) {
+    ksmbios_schema_field row{};
+    row.struct_size = sizeof row;
+    for (std::size_t i = 0; i < rows && !out.elementsHeaded; ++i) {
+        if (ksmbios_schema_get_field(typeIndex, i, &row) != KSMBIOS_OK) return false;
+        out.elementsHeaded = row.element_heading != nullptr;
+    }
+    if (!out.elementsHeaded) return true;
+    const auto starts = [&row](const DecodedField& field) {
+        return field.key == row.key && field.label == row.label;
+    };
+    const auto elements = std::count_if(out.fields.begin(), out.fields.end(), starts);
+    int element = 0;
+    for (DecodedField& field : out.fields) {
+        if (!starts(field)) continue;
+        field.heading = elements == 1 ? std::string(out.title) : row.element_heading;
+        const std::size_t number = field.heading.find('#');
+        if (elements > 1 && number != std::string::npos)
+            field.heading.replace(number, 1, std::to_string(++element));
+    }
+    return true;
+}
+
+}  // namespace
+
 bool ReadStructure(const ksmbios_table* table, std::size_t index, bool undecoded,
                    DecodedStructure& out) {
     ksmbios_structure structure{};
@@ -43,16 +72,10 @@ bool ReadStructure(const ksmbios_table* table, std::size_t index, bool undecoded
         if (field.has_raw) shown.raw = field.raw;
         shown.reference = field.reference != 0;
     }
-    return true;
+    return undecoded || HeadElements(typeIndex, type.field_count, out);
 }
 
 namespace {
-
-// dmidecode heads each device of an on-board devices structure (type 10) on its own, numbered when
-// the structure holds several, and a structure without devices not at all.
-bool StartsDevice(const DecodedField& field) {
-    return field.key == "on_board_devices.devices" && field.label == "Type";
-}
 
 std::string VersionText(const TableReport& report) {
     std::string text = std::to_string(report.major) + "." + std::to_string(report.minor);
@@ -78,18 +101,10 @@ std::string TableText(const TableReport& report, bool quiet) {
                           structure.handle, structure.type, structure.length);
             text += line;
         }
-        const bool perDevice = structure.type == 10 && !structure.title.empty();
-        const auto devices =
-            std::count_if(structure.fields.begin(), structure.fields.end(), StartsDevice);
-        if (!structure.title.empty() && !perDevice) (text += structure.title) += '\n';
-        int device = 0;
+        if (!structure.title.empty() && !structure.elementsHeaded)
+            (text += structure.title) += '\n';
         for (const DecodedField& field : structure.fields) {
-            if (perDevice && StartsDevice(field)) {
-                ++device;
-                text += devices > 1 ? "On Board Device " + std::to_string(device) + " Information"
-                                    : std::string(structure.title);
-                text += '\n';
-            }
+            if (!field.heading.empty()) (text += field.heading) += '\n';
             if (quiet && field.reference) continue;
             text += '\t';
             text += field.label;

@@ -21,18 +21,21 @@ struct DecodedField {
     std::size_t itemCount = 0;
     std::optional<std::uint64_t> raw;
     bool reference = false;  // a handle or raw identifier: left out by --quiet
+    std::string heading;     // the heading that opens an array's element at this field, or empty
 };
 
 struct DecodedStructure {
     std::uint16_t handle = 0;
     std::uint8_t type = 0;
     std::uint8_t length = 0;
-    std::string_view title;  // the library's, or empty
+    std::string_view title;       // the library's, or empty
+    bool elementsHeaded = false;  // its array's elements are headed in place of the title
     std::vector<DecodedField> fields;
 };
 
-// Structure `index` of `table` with the fields that the library decodes (ksmbios_get_field), or
-// `undecoded`, with no title and its bytes and strings (ksmbios_get_undecoded_field).
+// Structure `index` of `table` with the fields that the library decodes (ksmbios_get_field) and
+// the headings of the elements of an array whose schema row heads them, or `undecoded`, with no
+// title and its bytes and strings (ksmbios_get_undecoded_field).
 bool ReadStructure(const ksmbios_table* table, std::size_t index, bool undecoded,
                    DecodedStructure& out);
 
