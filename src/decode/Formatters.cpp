@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <initializer_list>
+#include <iterator>
 #include <utility>
 
 #include "decode/FieldContext.h"
@@ -365,6 +366,20 @@ void CacheHandle(FieldContext& c) {
         const std::string label = c.Row().label;
         c.Add("No " + label.substr(0, label.find(' ')) + " Cache", handle);
     }
+}
+
+// The slot's type after its data bus width, the part that follows, in the words of dmidecode
+// ("x16 PCI Express 3", "8-bit ISA"); no width for Other and Unknown.
+void SlotType(FieldContext& c) {
+    static const char* const kWidths[] = {"",        "",         "8-bit ", "16-bit ", "32-bit ",
+                                          "64-bit ", "128-bit ", "x1 ",    "x2 ",     "x4 ",
+                                          "x8 ",     "x12 ",     "x16 ",   "x32 "};
+    const std::uint64_t type = c.Value();
+    const std::uint64_t width = c.PartValue();
+    const std::string prefix = width >= 1 && width <= std::size(kWidths)
+                                   ? kWidths[width - 1]
+                                   : std::string(kOutOfSpec) + " ";
+    c.Add(prefix + NameOf(c.Row().names, type), type | width << 8);
 }
 
 // A plain number for MCA, EISA, PCI, AGP, PCI-X and PCI Express slots; adapter and socket for

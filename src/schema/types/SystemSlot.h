@@ -9,10 +9,12 @@ namespace kelvo::shared::smbios::schema {
 inline constexpr FieldDef kSystemSlotFields[] = {
     Row("system_slot.slot_designation", "Designation", 0x04, 1, V2_0, Kind::String).Shown(0x0C)
         .Record("SlotDesignation"),
+    // The type reads with the data bus width before it ("x16 PCI Express 3", "8-bit ISA"); its raw
+    // number is the word at 05h, the width in its high byte.
     Row("system_slot.slot_type", "Type", 0x05, 1, V2_0, Kind::Enum).Shown(0x0C)
-        .Names(KSMBIOS_NAMES_SLOT_TYPE).Record("SlotType"),
-    Row("system_slot.slot_data_bus_width", "Data Bus Width", 0x06, 1, V2_0, Kind::Enum)
-        .Shown(0x0C).Names(KSMBIOS_NAMES_SLOT_WIDTH).Record("SlotDataBusWidth"),
+        .Names(KSMBIOS_NAMES_SLOT_TYPE).As(Format::SlotType).Record("SlotType"),
+    Row("system_slot.slot_data_bus_width", "", 0x06, 1, V2_0, Kind::Part).Shown(0x0C)
+        .Names(KSMBIOS_NAMES_SLOT_WIDTH).Record("SlotDataBusWidth"),
     Row("system_slot.current_usage", "Current Usage", 0x07, 1, V2_0, Kind::Enum).Shown(0x0C)
         .Names(KSMBIOS_NAMES_SLOT_USAGE).Record("CurrentUsage"),
     Row("system_slot.slot_length", "Length", 0x08, 1, V2_0, Kind::Enum).Shown(0x0C)
@@ -31,7 +33,7 @@ inline constexpr FieldDef kSystemSlotFields[] = {
     Row("system_slot.bus_number", "", 0x0F, 1, V2_6, Kind::Part).Record("BusNumber"),
     Row("system_slot.device_function_number", "", 0x10, 1, V2_6, Kind::Part)
         .Record("DeviceFunctionNumber"),
-    Row("system_slot.data_bus_width", "Data Bus Width (Base)", 0x11, 1, V3_2, Kind::Decimal)
+    Row("system_slot.data_bus_width", "Data Bus Width", 0x11, 1, V3_2, Kind::Decimal)
         .Shown(0x13),
     Row("system_slot.peer_grouping_count", "Peer Devices", 0x12, 1, V3_2, Kind::Decimal)
         .Shown(0x13),
