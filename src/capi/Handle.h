@@ -62,6 +62,8 @@ struct DecodedRecords {
 struct RawView {
     bool readable = false;  // header present and major version 2 or more
     std::uint8_t callingMethod = 0;
+    // The version that the structures are decoded by: the header's, but for one that firmware is
+    // known to write wrongly (see ReadRawView).
     std::uint8_t major = 0;
     std::uint8_t minor = 0;
     std::uint8_t dmiRevision = 0;

@@ -14,6 +14,14 @@ constexpr std::uint64_t kRawHeaderSize = 8;
 constexpr std::uint64_t kStructureHeaderSize = 4;
 constexpr std::uint8_t kEndOfTable = 127;
 
+// Versions that firmware writes wrongly, and the 2.x minor number each means: VMware writes 2.31
+// for 2.3. dmidecode reads them so, and the fields are decoded as it decodes them.
+struct VersionFixup {
+    std::uint8_t written;
+    std::uint8_t meant;
+};
+constexpr VersionFixup kVersionFixups[] = {{31, 3}, {33, 3}, {51, 6}};
+
 template <class Record>
 const void* Decode(std::deque<Record>& list, const detail::StructureRef& structure) {
     list.emplace_back();
@@ -55,6 +63,9 @@ void ReadRawView(const std::vector<std::uint8_t>& raw, RawView& view, bool decod
     view.callingMethod = whole.U8(0);
     view.major = whole.U8(1);
     view.minor = whole.U8(2);
+    for (const VersionFixup& fixup : kVersionFixups) {
+        if (view.major == 2 && view.minor == fixup.written) view.minor = fixup.meant;
+    }
     view.dmiRevision = whole.U8(3);
     view.length = whole.U32(4);
     // A table cut short of its Length is walked as far as it goes.

@@ -267,11 +267,26 @@ std::map<std::string, Listed> ParseListing(const std::string& text) {
     return structures;
 }
 
-// The text that dmidecode shows of the table file `path`, as ParseListing reads it.
-std::map<std::string, Listed> DmidecodeListing(const ToolTest& test, const std::string& path) {
+// The text that dmidecode shows of the table file `path`, as ParseListing reads it; its whole
+// output in `run`.
+std::map<std::string, Listed> DmidecodeListing(const ToolTest& test, const std::string& path,
+                                               Outcome* run = nullptr) {
     const Outcome theirs = test.Command("dmidecode --from-dump " + test.DumpFor(path));
     EXPECT_EQ(theirs.status, 0) << path << theirs.err;
+    if (run != nullptr) *run = theirs;
     return ParseListing(theirs.out);
+}
+
+// The lines that say which version a table is read as: the version line, and before it on stderr
+// the fixup line of a version that firmware wrote wrongly.
+std::vector<std::string> VersionLines(const Outcome& run) {
+    static const std::regex line("^SMBIOS (version fixup \\(.*\\)|[0-9.]+ present)\\.$");
+    std::vector<std::string> lines;
+    std::istringstream all(run.err + run.out);
+    for (std::string text; std::getline(all, text);) {
+        if (std::regex_match(text, line)) lines.push_back(text);
+    }
+    return lines;
 }
 
 // What the tool shows of structures that dmidecode 3.4 does not ("type/label", or a whole type):
@@ -345,9 +360,11 @@ std::size_t CompareFields(const std::string& path, const std::map<std::string, L
 std::size_t CompareWithDmidecode(const ToolTest& test, const std::string& path,
                                  const std::set<std::string>& skipped = {},
                                  std::set<std::string>* newer = nullptr, bool beyond = false) {
-    const auto expected = DmidecodeListing(test, path);
+    Outcome theirs{};
+    const auto expected = DmidecodeListing(test, path, &theirs);
     const Outcome ours = test.Tool("--file " + path);
     EXPECT_EQ(ours.status, 0) << path << ours.err;
+    EXPECT_EQ(VersionLines(ours), VersionLines(theirs)) << path;
     const std::size_t fields = CompareFields(path, expected, ours.out, skipped, newer, beyond);
     // The other way round: every field line that dmidecode shows of a structure of the standard's
     // types, the tool shows too. OEM-specific types (from 128 on) are shown as their bytes: the

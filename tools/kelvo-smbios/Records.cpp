@@ -188,8 +188,9 @@ void DescribeTable(Report& report, const ksmbios_table* table) {
         return;
     }
     report.hasTable = true;
-    report.major = info.major_version;
-    report.minor = info.minor_version;
+    // The header as the C++ interface reads it.
+    report.major = raw[1];
+    report.minor = raw[2];
     report.dmiRevision = info.dmi_revision;
     report.length = size - kRawHeaderSize;
 }

@@ -54,8 +54,9 @@ std::vector<std::uint8_t> EntryPoint(const ksmbios_table* table, std::uint64_t t
         throw FileError("not written: no SMBIOS table was read");
     }
     const std::uint64_t length = size - kRawHeaderSize;
-    const std::uint8_t major = info.major_version;
-    const std::uint8_t minor = info.minor_version;
+    // The version as the table's header gives it, not as the library reads it.
+    const std::uint8_t major = raw[1];
+    const std::uint8_t minor = raw[2];
     if (major >= 3) {
         std::vector<std::uint8_t> entry(kEntryPoint3Size);
         std::memcpy(entry.data(), "_SM3_", 5);

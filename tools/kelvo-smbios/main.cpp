@@ -362,6 +362,14 @@ int main(int argc, char** argv) {
         PrintMachineError(error.text);
         status = kLibraryError;
     } else {
+        // The library reads a version that firmware wrote wrongly as the one meant; dmidecode
+        // says so.
+        if (!quiet && keyword.empty() && oemString.empty() &&
+            (raw[1] != info.major_version || raw[2] != info.minor_version)) {
+            std::fprintf(stderr, "SMBIOS version fixup (%u.%u -> %u.%u).\n", unsigned{raw[1]},
+                         unsigned{raw[2]}, unsigned{info.major_version},
+                         unsigned{info.minor_version});
+        }
         TableReport report;
         report.major = info.major_version;
         report.minor = info.minor_version;

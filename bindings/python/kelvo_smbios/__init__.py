@@ -363,7 +363,8 @@ class Table:
         return [source.warning.decode("utf-8", "replace")] if source.stopped_early else []
 
     def info(self):
-        """The raw header as a dict, or None when the table cannot be read as one."""
+        """The raw header as a dict, or None when the table cannot be read as one. Its version is
+        the one the fields are decoded by (2.31 reads as 2.3, as dmidecode reads it)."""
         info = _sized(_TableInfo)
         status = _lib.ksmbios_get_table_info(self._handle, ctypes.byref(info))
         if status == NOT_A_TABLE:
