@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <initializer_list>
-#include <iterator>
 #include <utility>
 
 #include "decode/FieldContext.h"
@@ -368,17 +367,17 @@ void CacheHandle(FieldContext& c) {
     }
 }
 
-// The slot's type after its data bus width, the part that follows, in the words of dmidecode
-// ("x16 PCI Express 3", "8-bit ISA"); no width for Other and Unknown.
+// The slot's type after its data bus width, the part that follows, as dmidecode words a width
+// there: "x16 PCI Express 3" for 16x or x16, "8-bit ISA" for 8 bit; nothing for Other and Unknown.
 void SlotType(FieldContext& c) {
-    static const char* const kWidths[] = {"",        "",         "8-bit ", "16-bit ", "32-bit ",
-                                          "64-bit ", "128-bit ", "x1 ",    "x2 ",     "x4 ",
-                                          "x8 ",     "x12 ",     "x16 ",   "x32 "};
     const std::uint64_t type = c.Value();
     const std::uint64_t width = c.PartValue();
-    const std::string prefix = width >= 1 && width <= std::size(kWidths)
-                                   ? kWidths[width - 1]
-                                   : std::string(kOutOfSpec) + " ";
+    std::string prefix =
+        width == 0x01 || width == 0x02 ? "" : NameOf(KSMBIOS_NAMES_SLOT_WIDTH, width) + " ";
+    const std::size_t alternative = prefix.find(" or ");
+    if (alternative != std::string::npos) prefix.erase(0, alternative + 4);
+    const std::size_t bits = prefix.find(" bit ");
+    if (bits != std::string::npos) prefix[bits] = '-';
     c.Add(prefix + NameOf(c.Row().names, type), type | width << 8);
 }
 
