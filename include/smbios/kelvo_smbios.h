@@ -402,6 +402,10 @@ typedef struct ksmbios_table_info {
     uint32_t length;        /* the header's Length */
     uint64_t walked_length; /* bytes of structures present: Length, or fewer when cut short */
     size_t structure_count; /* structures in table order, the end-of-table one included */
+    /* Added later: the header's version as written (2.31 stays 2.31). A caller whose struct_size
+     * ends before a member does not get it. */
+    uint8_t written_major_version;
+    uint8_t written_minor_version;
 } ksmbios_table_info;
 
 KSMBIOS_API ksmbios_status KSMBIOS_CALL ksmbios_get_table_info(const ksmbios_table* table,

@@ -2,6 +2,8 @@
 // arguments before touching them, and answers with a status.
 #include <smbios/kelvo_smbios.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <new>
 #include <string>
@@ -20,6 +22,10 @@ using kelvo::shared::smbios::capi::Guarded;
 using kelvo::shared::smbios::capi::OwnedBytesReader;
 using kelvo::shared::smbios::capi::RawStructure;
 using kelvo::shared::smbios::capi::Store;
+
+// ksmbios_table_info grew by the written version at its end: a caller's struct_size says whether
+// it has those members.
+constexpr std::size_t kFirstTableInfoSize = offsetof(ksmbios_table_info, written_major_version);
 
 // The C++ interface's parse (over the handle's reader, or the default reader when
 // `useDefaultReader`).
@@ -188,7 +194,7 @@ ksmbios_status ksmbios_get_records(const ksmbios_table* table, ksmbios_records* 
 
 ksmbios_status ksmbios_get_table_info(const ksmbios_table* table, ksmbios_table_info* out) {
     if (table == nullptr || out == nullptr) return KSMBIOS_INVALID_ARGUMENT;
-    if (!Fits(out)) return KSMBIOS_STRUCT_TOO_SMALL;
+    if (out->struct_size < kFirstTableInfoSize) return KSMBIOS_STRUCT_TOO_SMALL;
     const auto& view = table->view;
     if (!view.readable) return KSMBIOS_NOT_A_TABLE;
     ksmbios_table_info value{};
@@ -199,7 +205,10 @@ ksmbios_status ksmbios_get_table_info(const ksmbios_table* table, ksmbios_table_
     value.length = view.length;
     value.walked_length = view.walkedLength;
     value.structure_count = view.structures.size();
-    Store(out, value);
+    value.written_major_version = view.writtenMajor;
+    value.written_minor_version = view.writtenMinor;
+    value.struct_size = out->struct_size;
+    std::memcpy(out, &value, std::min<std::size_t>(out->struct_size, sizeof value));
     return KSMBIOS_OK;
 }
 

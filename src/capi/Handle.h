@@ -66,6 +66,8 @@ struct RawView {
     // known to write wrongly (see ReadRawView).
     std::uint8_t major = 0;
     std::uint8_t minor = 0;
+    std::uint8_t writtenMajor = 0;  // the header's version as it is
+    std::uint8_t writtenMinor = 0;
     std::uint8_t dmiRevision = 0;
     std::uint32_t length = 0;
     std::uint64_t walkedLength = 0;

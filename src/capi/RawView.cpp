@@ -63,6 +63,8 @@ void ReadRawView(const std::vector<std::uint8_t>& raw, RawView& view, bool decod
     view.callingMethod = whole.U8(0);
     view.major = whole.U8(1);
     view.minor = whole.U8(2);
+    view.writtenMajor = view.major;
+    view.writtenMinor = view.minor;
     for (const VersionFixup& fixup : kVersionFixups) {
         if (view.major == 2 && view.minor == fixup.written) view.minor = fixup.meant;
     }

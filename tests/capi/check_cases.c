@@ -5,6 +5,7 @@
 #include <smbios/kelvo_smbios.h>
 #include <smbios/kelvo_smbios_source.h>
 
+#include <stddef.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -117,6 +118,11 @@ static void check_bad_input(const char* text_file) {
     /* A refusal leaves what the caller passed untouched; an empty table has no structure. */
     CHECK(table == NULL && error.code == 7);
     CHECK(ksmbios_get_table_info(empty, &whole) == KSMBIOS_OK && whole.structure_count == 0);
+    /* A caller built before the written version was added gets the members it has. */
+    ksmbios_table_info first = {.struct_size = offsetof(ksmbios_table_info, written_major_version),
+                                .written_major_version = 9};
+    CHECK(ksmbios_get_table_info(empty, &first) == KSMBIOS_OK && first.written_major_version == 9 &&
+          first.major_version == 3);
     ksmbios_close(empty);
     ksmbios_close(old);
     ksmbios_close(NULL);

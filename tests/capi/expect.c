@@ -162,13 +162,17 @@ static int answer(const ksmbios_table* table, const char* where, const char* key
     return 1;
 }
 
-/* The table's own lines: its header's version, Length and structures, and the accepted version. */
+/* The table's own lines: its header's version (as decoded by), Length and structures, the version
+ * as written, and the accepted version. */
 static size_t table_answer(const ksmbios_table* table, const char* key, char* out, size_t room) {
     ksmbios_table_info info = {.struct_size = sizeof info};
     int32_t version = -1;
     ksmbios_get_table_info(table, &info);
     ksmbios_get_accepted_version(table, &version);
     if (strcmp(key, "accepted") == 0) return (size_t)snprintf(out, room, "%ld", (long)version);
+    if (strcmp(key, "written") == 0)
+        return (size_t)snprintf(out, room, "%u.%u", info.written_major_version,
+                                info.written_minor_version);
     return (size_t)snprintf(out, room, "%u.%u %lu %lu", info.major_version, info.minor_version,
                             (unsigned long)info.length, (unsigned long)info.structure_count);
 }
@@ -197,7 +201,9 @@ int ks_check(const ksmbios_table* table, const char* text, const char* name) {
         const int words = sscanf(line, "%31[^ =\n] %127[^=\n]=", where, key);
         const char* equals = strchr(line, '=');
         if (*line == '#' || words < 1 || equals == NULL || equals > next_line(line)) continue;
-        if (words == 1 && strcmp(where, "table") != 0 && strcmp(where, "accepted") != 0) continue;
+        if (words == 1 && strcmp(where, "table") != 0 && strcmp(where, "accepted") != 0 &&
+            strcmp(where, "written") != 0)
+            continue;
         const size_t want_size = unescape(want, sizeof want, equals + 1, strcspn(equals + 1, "\n"));
         for (int view = 0; view < 2; ++view) {
             size_t got_size = 0;

@@ -523,7 +523,8 @@ TEST_F(ToolTest, NamesAgreeWithDmidecode) {
 std::string RecordListing(const std::string& path) {
     ksmbios_table* table = nullptr;
     EXPECT_EQ(ksmbios_open_file(path.c_str(), &table), KSMBIOS_OK) << path;
-    ksmbios_table_info info = {sizeof info, 0, 0, 0, 0, 0, 0, 0};
+    ksmbios_table_info info{};
+    info.struct_size = sizeof info;
     ksmbios_get_table_info(table, &info);
     const int version = info.major_version << 8 | info.minor_version;
     std::ostringstream out;

@@ -189,8 +189,8 @@ void DescribeTable(Report& report, const ksmbios_table* table) {
     }
     report.hasTable = true;
     // The header as the C++ interface reads it.
-    report.major = raw[1];
-    report.minor = raw[2];
+    report.major = info.written_major_version;
+    report.minor = info.written_minor_version;
     report.dmiRevision = info.dmi_revision;
     report.length = size - kRawHeaderSize;
 }

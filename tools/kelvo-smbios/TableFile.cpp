@@ -55,8 +55,8 @@ std::vector<std::uint8_t> EntryPoint(const ksmbios_table* table, std::uint64_t t
     }
     const std::uint64_t length = size - kRawHeaderSize;
     // The version as the table's header gives it, not as the library reads it.
-    const std::uint8_t major = raw[1];
-    const std::uint8_t minor = raw[2];
+    const std::uint8_t major = info.written_major_version;
+    const std::uint8_t minor = info.written_minor_version;
     if (major >= 3) {
         std::vector<std::uint8_t> entry(kEntryPoint3Size);
         std::memcpy(entry.data(), "_SM3_", 5);

@@ -365,10 +365,11 @@ int main(int argc, char** argv) {
         // The library reads a version that firmware wrote wrongly as the one meant; dmidecode
         // says so.
         if (!quiet && keyword.empty() && oemString.empty() &&
-            (raw[1] != info.major_version || raw[2] != info.minor_version)) {
-            std::fprintf(stderr, "SMBIOS version fixup (%u.%u -> %u.%u).\n", unsigned{raw[1]},
-                         unsigned{raw[2]}, unsigned{info.major_version},
-                         unsigned{info.minor_version});
+            (info.written_major_version != info.major_version ||
+             info.written_minor_version != info.minor_version)) {
+            std::fprintf(stderr, "SMBIOS version fixup (%u.%u -> %u.%u).\n",
+                         unsigned{info.written_major_version}, unsigned{info.written_minor_version},
+                         unsigned{info.major_version}, unsigned{info.minor_version});
         }
         TableReport report;
         report.major = info.major_version;

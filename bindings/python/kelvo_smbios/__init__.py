@@ -92,7 +92,7 @@ _ErrorInfo = _struct("ErrorInfo", [
 _TableInfo = _struct("TableInfo", [
     ("struct_size", u32), ("calling_method", u8), ("major_version", u8), ("minor_version", u8),
     ("dmi_revision", u8), ("length", u32), ("walked_length", u64),
-    ("structure_count", size_t)])
+    ("structure_count", size_t), ("written_major_version", u8), ("written_minor_version", u8)])
 _Structure = _struct("StructureInfo", [
     ("struct_size", u32), ("type", u8), ("length", u8), ("handle", u16), ("offset", u64),
     ("formatted", ctypes.POINTER(u8)), ("formatted_size", size_t),
@@ -364,7 +364,8 @@ class Table:
 
     def info(self):
         """The raw header as a dict, or None when the table cannot be read as one. Its version is
-        the one the fields are decoded by (2.31 reads as 2.3, as dmidecode reads it)."""
+        the one the fields are decoded by (2.31 reads as 2.3, as dmidecode reads it); the written_
+        ones are the header's as it is."""
         info = _sized(_TableInfo)
         status = _lib.ksmbios_get_table_info(self._handle, ctypes.byref(info))
         if status == NOT_A_TABLE:
