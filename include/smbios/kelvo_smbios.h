@@ -388,8 +388,8 @@ KSMBIOS_API ksmbios_status KSMBIOS_CALL ksmbios_get_records(const ksmbios_table*
 
 /* ---- The table as it is --------------------------------------------------------------------- */
 
-/* The table's header. The table is read when its 8-byte header is present and its major version is 2
- * or more; otherwise the calls below answer KSMBIOS_NOT_A_TABLE. The version is the one that the
+/* The table's header. The table is read when its 8-byte header is present and its major version is
+ * 2 or more; otherwise the calls below answer KSMBIOS_NOT_A_TABLE. The version is the one that the
  * fields (kelvo_smbios_fields.h) are decoded by: the header's, but for versions that firmware is
  * known to write wrongly, read as dmidecode reads them (2.31 and 2.33 as 2.3, 2.51 as 2.6).
  * ksmbios_get_raw (kelvo_smbios_source.h) keeps the header as written. */
