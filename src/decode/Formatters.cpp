@@ -188,7 +188,7 @@ void BiosRomSize(FieldContext& c) {
     }
     const std::uint64_t extended = c.HasPart() ? c.PartValue() : 16;
     const char* units[] = {"MB", "GB", kOutOfSpec, kOutOfSpec};
-    c.Add(Printf("%llu ", extended & 0x3FFu) + units[extended >> 14 & 3], extended);
+    c.Add(Printf("%llu ", extended & 0x3FFFu) + units[extended >> 14 & 3], extended);
 }
 
 // Bit 3 says that no other bit means anything; the extension bytes follow when present.
@@ -455,7 +455,7 @@ void MemoryDeviceSize(FieldContext& c) {
     const std::uint64_t size = c.Value();
     if (c.HasPart() && size == 0x7FFF) {
         const std::uint64_t extended = c.PartValue() & 0x7FFFFFFFu;
-        if (extended & 0x3FFu) {
+        if (extended & 0x3FFFu) {
             c.Add(Printf("%llu MB", extended), extended);
         } else if (extended & 0xFFC00u) {
             c.Add(Printf("%llu GB", extended >> 10), extended);
@@ -563,9 +563,11 @@ void PowerOnTime(FieldContext& c) {
     c.Add(text);
 }
 
+// Signed: a probe's readings. Unsigned: a probe's resolution and accuracy, a slot's pitch.
 void Milli(FieldContext& c) { Scaled(c, 3, 1000.0); }
 void Deci(FieldContext& c) { Scaled(c, 1, 10.0); }
-void Centi(FieldContext& c) { Scaled(c, 2, 100.0); }
+void Thousandths(FieldContext& c) { Scaled(c, 3, 1000.0, false); }
+void Tenths(FieldContext& c) { Scaled(c, 1, 10.0, false); }
 void Hundredths(FieldContext& c) { Scaled(c, 2, 100.0, false); }
 
 // Whether the structure's bytes, from its header on, add up to 0.

@@ -1509,8 +1509,10 @@ struct NameRange {
     std::uint32_t last;
 };
 
-// The ranges that the standard leaves to vendors.
+// The ranges that one name covers: those that the standard leaves to vendors, and the host
+// interface types of MCTP (DSP0239) that no name above lists.
 inline constexpr NameRange kNameRanges[] = {
+    {KSMBIOS_NAMES_HOST_INTERFACE_TYPE, {0x00, "MCTP"}, 0x3F},
     {KSMBIOS_NAMES_STRUCTURE_TYPE, {0x80, "OEM-specific"}, 0xFF},
     {KSMBIOS_NAMES_EVENT_LOG_ACCESS_METHOD, {0x80, "OEM-specific"}, 0xFF},
     {KSMBIOS_NAMES_EVENT_LOG_HEADER_FORMAT, {0x80, "OEM-specific"}, 0xFF},

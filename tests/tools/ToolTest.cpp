@@ -693,7 +693,8 @@ RawTable EveryStandardStructureAtEveryLength() {
     // Bytes changed to reach other values: what each variant's structure then holds.
     std::vector<Variant> variants = {
         {&kSlot35, {{0x05, 0x06}, {0x19, 0}, {0x1A, 0}, {0x1B, 0}}},  // a PCI slot
-        {&kMemoryDevice37,                                            // set and speeds unknown
+        {&kBios, {{0x09, 0xFF}, {0x18, 0x00}, {0x19, 0x4C}}},  // 3.1: extended ROM size 3072 GB
+        {&kMemoryDevice37,                                     // set and speeds unknown
          {{0x0F, 0xFF}, {0x15, 0xFF}, {0x16, 0xFF}, {0x20, 0xFF}, {0x21, 0xFF}}},
         {&kMemoryDevice37, {{0x0C, 0}, {0x0D, 0}}},                           // an empty slot
         {&kMemoryModule, {{0x05, 0xFF}, {0x09, 0x7F}, {0x0A, 0xFD}}},         // no banks or sizes
@@ -709,8 +710,10 @@ RawTable EveryStandardStructureAtEveryLength() {
         {&kSystemReset, {{0x04, 0x1E}}},                 // no watchdog
         {&kSystemReset, {{0x04, 0x20}}},                 // reserved options
         {&kPowerControls, {{0x04, 0}, {0x05, 0x32}, {0x06, 0x24}, {0x07, 0}, {0x08, 0x60}}},
-        {&kTemperatureProbe, {{0x05, 0x10}}},  // unnamed location
-        {&kCurrentProbe, {{0x05, 0x0C}}},      // a temperature's
+        {&kTemperatureProbe, {{0x05, 0x10}, {0x0B, 0x90}}},  // unnamed location, resolution 9000h
+        {&kCurrentProbe, {{0x05, 0x0C}}},                    // a temperature's
+        {&kVoltageProbe, {{0x0B, 0x90}, {0x0F, 0xA0}}},      // resolution and accuracy past 7FFFh
+        {&kHostInterface, {{0x04, 0x3F}}},                   // an MCTP type that no name lists
         {&kCoolingDevice, {{0x04, 0xFF}, {0x05, 0xFF}, {0x06, 0x6A}, {0x07, 0}}},  // no probe
         {&kBootIntegrity, {{0x04, 0}}},   // a wrong checksum
         {&kSystemBoot, {{0x0A, 0x09}}},   // unnamed status
@@ -722,9 +725,14 @@ RawTable EveryStandardStructureAtEveryLength() {
     kelvo::test::TableBuilder table(3, 9);
     std::uint16_t handle = 0x1000;
     for (const Variant& variant : variants) {
-        for (std::size_t length = 4; length <= variant.structure->formatted.size(); ++length) {
-            Structure cut = *variant.structure;
-            for (const auto& [offset, value] : variant.changed) cut.formatted[offset] = value;
+        // A byte changed past the structure's end extends it to a later layout.
+        Structure changed = *variant.structure;
+        for (const auto& [offset, value] : variant.changed) {
+            if (offset >= changed.formatted.size()) changed.formatted.resize(offset + 1u);
+            changed.formatted[offset] = value;
+        }
+        for (std::size_t length = 4; length <= changed.formatted.size(); ++length) {
+            Structure cut = changed;
             cut.formatted.resize(length);
             cut.formatted[1] = static_cast<std::uint8_t>(length);
             cut.formatted[2] = static_cast<std::uint8_t>(handle);

@@ -6,7 +6,8 @@ namespace kelvo::shared::smbios::schema {
 
 // Types 26, 28 and 29, Voltage, Temperature and Electrical Current Probe: one layout. Location
 // and Status share a byte (bits 4:0 and 7:5). The values are signed: in mV, 1/10 degree C or mA;
-// the resolution in 1/10 of those (1/1000 degree C), the accuracy in 1/100 %. 8000h is unknown.
+// the resolution (1/10 of those, 1/1000 degree C) and the accuracy (1/100 %) are not. 8000h is
+// unknown.
 inline constexpr Special kProbeUnknown[] = {{0x8000, "Unknown"}};
 
 // The rows of one probe type: its key prefix, its location list, the unit of its values and of
@@ -27,7 +28,7 @@ inline constexpr Special kProbeUnknown[] = {{0x8000, "Unknown"}};
     Row(type ".tolerance", "Tolerance", 0x0C, 2, V2_2, Kind::Decimal).Shown(0x14)              \
         .As(Format::value).Unit(unit).Specials(kProbeUnknown),                                 \
     Row(type ".accuracy", "Accuracy", 0x0E, 2, V2_2, Kind::Decimal).Shown(0x14)                \
-        .As(Format::Centi).Unit("%").Specials(kProbeUnknown),                                  \
+        .As(Format::Hundredths).Unit("%").Specials(kProbeUnknown),                                  \
     Row(type ".oem_defined", "OEM-specific Information", 0x10, 4, V2_2, Kind::Hex)             \
         .Shown(0x14),                                                                          \
     Row(type ".nominal_value", "Nominal Value", 0x14, 2, V2_2, Kind::Decimal).Shown(0x16)      \
@@ -35,15 +36,15 @@ inline constexpr Special kProbeUnknown[] = {{0x8000, "Unknown"}};
 // clang-format on
 
 inline constexpr FieldDef kVoltageProbeFields[] = {
-    KELVO_PROBE_ROWS("voltage_probe", KSMBIOS_NAMES_PROBE_LOCATION, "V", Milli, "mV", Deci),
+    KELVO_PROBE_ROWS("voltage_probe", KSMBIOS_NAMES_PROBE_LOCATION, "V", Milli, "mV", Tenths),
 };
 inline constexpr FieldDef kTemperatureProbeFields[] = {
     KELVO_PROBE_ROWS("temperature_probe", KSMBIOS_NAMES_TEMPERATURE_PROBE_LOCATION, "deg C", Deci,
-                     "deg C", Milli),
+                     "deg C", Thousandths),
 };
 inline constexpr FieldDef kElectricalCurrentProbeFields[] = {
     KELVO_PROBE_ROWS("electrical_current_probe", KSMBIOS_NAMES_PROBE_LOCATION, "A", Milli, "mA",
-                     Deci),
+                     Tenths),
 };
 #undef KELVO_PROBE_ROWS
 
