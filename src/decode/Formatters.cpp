@@ -46,7 +46,7 @@ bool IntelFamily(std::uint64_t family) {
                              {0xA1, 0xB3},
                              {0xB5, 0xB5},
                              {0xB9, 0xC7},
-                             {0xCD, 0xCF},
+                             {0xCD, 0xD0},
                              {0xD2, 0xDB},
                              {0xDD, 0xE0},
                              {0x300, 0x307}});

@@ -347,6 +347,7 @@ inline constexpr Name kProcessorFamily[] = {
     {0xCD, "Core i5"},
     {0xCE, "Core i3"},
     {0xCF, "Core i9"},
+    {0xD0, "Xeon D"},
     {0xD2, "C7-M"},
     {0xD3, "C7-D"},
     {0xD4, "C7"},
@@ -846,6 +847,7 @@ inline constexpr Name kMemoryTechnology[] = {
     {0x05, "NVDIMM-F"},
     {0x06, "NVDIMM-P"},
     {0x07, "Intel Optane DC persistent memory"},
+    {0x08, "MRDIMM"},
 };
 
 inline constexpr Name kMemoryOperatingModeBits[] = {
