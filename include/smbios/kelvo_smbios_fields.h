@@ -140,6 +140,11 @@ typedef struct ksmbios_schema_field {
      * element's number (from 1) when it holds several; null without. An element starts at each
      * field of the row that carries the row's label. */
     const char* element_heading;
+    /* Shown only in tables of versions from `layout_from` up to, not including, `layout_before`
+     * (0 and FFFFh for a row of every layout): the rows of a layout that a later version of the
+     * standard replaced, and of the layout that replaced it. */
+    uint16_t layout_from;
+    uint16_t layout_before;
 } ksmbios_schema_field;
 
 KSMBIOS_API ksmbios_status KSMBIOS_CALL ksmbios_schema_get_field(size_t type_index,

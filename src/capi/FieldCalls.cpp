@@ -211,6 +211,8 @@ ksmbios_status ksmbios_schema_get_field(size_t type_index, size_t field_index,
     value.only_if_is = row->onlyIfIs ? 1 : 0;
     value.only_if_value = row->onlyIfValue;
     value.element_heading = row->heading;
+    value.layout_from = row->layoutFrom;
+    value.layout_before = row->layoutBefore;
     Store(out, value);
     return KSMBIOS_OK;
 }

@@ -135,6 +135,7 @@ bool FieldContext::Inside(const FieldDef& row, std::uint64_t offset) const {
 bool FieldContext::Select(std::size_t index) {
     row_ = index;
     const FieldDef& row = Row();
+    if (version_ < row.layoutFrom || version_ >= row.layoutBefore) return false;
     offset_ = row.offset;
     if (row.afterKey != nullptr) {
         const FieldDef& array = *schema::FindField(type_, row.afterKey);

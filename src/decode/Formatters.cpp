@@ -536,6 +536,13 @@ void BatteryCapacity(FieldContext& c) {
     c.Add(Printf("%llu mWh", capacity * (c.HasPart() ? c.PartValue() : 1)), capacity);
 }
 
+// The row's bytes in hex, in the order the table holds them: a number written MSB first.
+void BytesInOrder(FieldContext& c) {
+    std::string text = "0x";
+    for (unsigned i = 0; i < c.Row().width; ++i) text += Printf("%02llX", c.Read(i, 1));
+    c.Add(text, c.Value());
+}
+
 // Hex digits without a prefix.
 void HexDigits(FieldContext& c) {
     c.Add(Printf("%0*llX", c.Row().width * 2u, c.Value()), c.Value());

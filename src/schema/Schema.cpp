@@ -51,11 +51,17 @@ constexpr bool Overlap(const FieldDef& a, const FieldDef& b) {
     return false;
 }
 
+// Rows of layouts that no table version shares may hold the same bits.
+constexpr bool SharedLayout(const FieldDef& a, const FieldDef& b) {
+    return a.layoutFrom < b.layoutBefore && b.layoutFrom < a.layoutBefore;
+}
+
 constexpr bool FixedPlace(const FieldDef& f) {
     return !f.array.Present() && f.afterKey == nullptr && !f.view;
 }
 
-// Every key that a row names exists in its type; no two fields at fixed places share a bit;
+// Every key that a row names exists in its type; no two fields at fixed places of one layout
+// share a bit;
 // a field with an escape value has the part it hands over to right after it; keys are the
 // type's and unique; lists of names are only where they are read.
 constexpr bool Consistent(const TypeDef& type) {
@@ -84,7 +90,8 @@ constexpr bool Consistent(const TypeDef& type) {
             if (!inside) return false;
         }
         for (std::size_t j = 0; j < i && FixedPlace(f); ++j) {
-            if (FixedPlace(type.fields[j]) && Overlap(f, type.fields[j])) return false;
+            const FieldDef& g = type.fields[j];
+            if (FixedPlace(g) && SharedLayout(f, g) && Overlap(f, g)) return false;
         }
     }
     return true;

@@ -98,6 +98,10 @@ struct FieldDef {
     bool reference = false;          // refers to another structure (a handle, the processor ID)
     bool view = false;               // reads bytes that an earlier field describes
     const char* record = nullptr;    // the member of the C++ record that holds it
+    // Shown only in tables of versions from `layoutFrom` up to, not including, `layoutBefore`:
+    // the rows of a layout that a later version of the standard replaced.
+    std::uint16_t layoutFrom = 0;
+    std::uint16_t layoutBefore = 0xFFFF;
 
     // Setters for the rows: Row(...).Shown(0x12).Names(...)
     constexpr FieldDef Shown(std::uint8_t length) const {
@@ -201,6 +205,12 @@ struct FieldDef {
     constexpr FieldDef View() const {
         FieldDef f = *this;
         f.view = true;
+        return f;
+    }
+    constexpr FieldDef Layout(std::uint16_t from, std::uint16_t before) const {
+        FieldDef f = *this;
+        f.layoutFrom = from;
+        f.layoutBefore = before;
         return f;
     }
     constexpr FieldDef Record(const char* member) const {

@@ -79,7 +79,11 @@ const std::set<std::string> kFields = {"1/UUID",
                                        "17/PMIC0 Manufacturer ID",
                                        "17/PMIC0 Revision Number",
                                        "17/RCD Manufacturer ID",
-                                       "17/RCD Revision Number"};
+                                       "17/RCD Revision Number",
+                                       "42/Interface Type",
+                                       "42/Vendor ID",
+                                       "42/Host Interface Type",
+                                       "42/Device Type"};
 
 struct Case {
     const char* name;
@@ -175,6 +179,24 @@ TEST(FieldDecoderTest, FieldsThatDmidecodeDoesNotShowTheSame) {
          0x5E,
          0x0307,
          {"PMIC0 Manufacturer ID: Bank 1, Hex 0xB3"}},
+        // Before 3.2 a host interface's data have no length in front: the type alone, and an OEM
+        // interface's vendor from the four bytes after it (as dmidecode 3.4 shows them).
+        {"HostInterfaceBefore32_TypeAlone",
+         standard::kHostInterface,
+         0,
+         0x0301,
+         {"Interface Type: Network"}},
+        {"OemHostInterfaceBefore32_VendorMsbFirst",
+         standard::kHostInterface,
+         0,
+         0x0301,
+         {"Interface Type: OEM", "Vendor ID: 0x05026B04"},
+         {{0x04, 0xF0}}},
+        {"HostInterfaceFrom32",
+         standard::kHostInterface,
+         0,
+         0x0302,
+         {"Host Interface Type: Network", "Device Type: USB"}},
     };
     for (const Case& c : cases) {
         Lines shown;

@@ -115,7 +115,8 @@ _SchemaField = _struct("SchemaField", [
     ("has_omit", i32), ("omit", u64), ("only_if_key", text), ("count_key", text),
     ("stride_key", text), ("stride", u8), ("after_key", text), ("reference", i32),
     ("record", text), ("to_end", i32), ("omit_from", u8), ("only_if_is", i32),
-    ("only_if_value", u64), ("element_heading", text)])
+    ("only_if_value", u64), ("element_heading", text), ("layout_from", u16),
+    ("layout_before", u16)])
 
 # The kinds of fields (KSMBIOS_KIND_...), by number.
 KINDS = ("part", "string", "decimal", "hex", "enum", "flags", "handle", "size", "bytes", "uuid",
