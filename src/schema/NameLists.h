@@ -1515,6 +1515,8 @@ struct NameRange {
 // interface types of MCTP (DSP0239) that no name above lists.
 inline constexpr NameRange kNameRanges[] = {
     {KSMBIOS_NAMES_HOST_INTERFACE_TYPE, {0x00, "MCTP"}, 0x3F},
+    {KSMBIOS_NAMES_FIRMWARE_VERSION_FORMAT, {0x80, "BIOS Vendor/OEM-specific"}, 0xFF},
+    {KSMBIOS_NAMES_FIRMWARE_ID_FORMAT, {0x80, "BIOS Vendor/OEM-specific"}, 0xFF},
     {KSMBIOS_NAMES_STRUCTURE_TYPE, {0x80, "OEM-specific"}, 0xFF},
     {KSMBIOS_NAMES_EVENT_LOG_ACCESS_METHOD, {0x80, "OEM-specific"}, 0xFF},
     {KSMBIOS_NAMES_EVENT_LOG_HEADER_FORMAT, {0x80, "OEM-specific"}, 0xFF},
