@@ -5,8 +5,6 @@
 #include <smbios/RecordFields.h>
 #include <smbios/SMBiosInfo.h>
 
-#include "support/Samples.h"
-
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -18,6 +16,15 @@ namespace kelvo::fuzz {
 
 namespace smbios = kelvo::shared::smbios;
 namespace fields = smbios::fields;
+
+template <class F>
+struct IsNumber : std::false_type {};
+template <class B, class T>
+struct IsNumber<fields::Number<B, T>> : std::true_type {};
+template <class F>
+struct IsBytes : std::false_type {};
+template <class B, std::size_t N>
+struct IsBytes<fields::Bytes<B, N>> : std::true_type {};
 
 // Every version the library tells apart reads these fields.
 constexpr int kEveryField = 0xFFFF;
@@ -136,7 +143,7 @@ bool Covers(const R& record, int version, unsigned length) {
         using B = typename decltype(block)::Type;
         using F = std::decay_t<decltype(f)>;
         if (version < f.since) return;
-        if constexpr (test::IsNumber<F>::value || test::IsBytes<F>::value) {
+        if constexpr (IsNumber<F>::value || IsBytes<F>::value) {
             covered = covered && f.offset + sizeof(std::declval<B&>().*f.member) <= length;
         } else if constexpr (std::is_same_v<F, fields::String<B>>) {
             covered = covered && f.offset + 1u <= length;

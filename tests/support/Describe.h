@@ -11,9 +11,9 @@
 #include <string>
 #include <type_traits>
 
-#include "support/Samples.h"
-
 namespace kelvo::test {
+
+namespace fields = kelvo::shared::smbios::fields;
 
 // `text` with every byte outside printable ASCII, and the backslash, written as \xHH.
 std::string Escaped(const char* text, std::size_t size);
@@ -38,7 +38,7 @@ void DescribeRecord(std::string& out, const std::string& prefix, const R& record
             put(text(b.*f.text));
         } else if constexpr (std::is_same_v<F, fields::Text<B>>) {
             put(text(b.*f.text));
-        } else if constexpr (IsBytes<F>::value) {
+        } else if constexpr (std::is_array_v<std::remove_reference_t<decltype(b.*f.member)>>) {
             put(Hex(b.*f.member, sizeof(b.*f.member)));
         } else if constexpr (std::is_same_v<F,
                                             fields::Owned<shared::smbios::TypeOemStrings, char>>) {

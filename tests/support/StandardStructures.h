@@ -306,9 +306,10 @@ inline const std::vector<const Structure*> kNewest = {
     &kBios,   &kSystem,     &kBaseboard,   &kEnclosure39,   &kProcessor38,
     &kSlot35, &kOemStrings, &kMemoryArray, &kMemoryDevice37};
 
-// Adds `s` to `table` exactly as written, its Length byte included.
-inline StructureBuilder& AddTo(TableBuilder& table, const Structure& s) {
-    StructureBuilder& added = table.Add(s.Type(), s.Handle());
+// Adds `s` to `table` exactly as written, its Length byte included; under `handle` when given.
+inline StructureBuilder& AddTo(TableBuilder& table, const Structure& s, int handle = -1) {
+    StructureBuilder& added =
+        table.Add(s.Type(), handle < 0 ? s.Handle() : static_cast<std::uint16_t>(handle));
     for (std::size_t offset = 4; offset < s.formatted.size(); ++offset) {
         added.ByteAt(offset, s.formatted[offset]);
     }

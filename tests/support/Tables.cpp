@@ -1,15 +1,12 @@
 #include "support/Tables.h"
 
-#include <type_traits>
 #include <utility>
 
-#include "support/Samples.h"
+#include "support/StandardStructures.h"
 
 namespace kelvo::test::tables {
 
 namespace {
-
-using namespace kelvo::shared::smbios;
 
 // Structures of types that the library does not decode: their formatted area's size and their
 // string count.
@@ -24,22 +21,15 @@ constexpr Other kOthers[] = {{7, 0x1B, 1},  {8, 0x09, 2},  {12, 0x08, 1}, {13, 0
                              {41, 0x0B, 1}, {43, 0x1F, 1}};
 constexpr Other kVendor = {0, 0x0C, 2};
 
-// A structure of `type`: for a decoded type its sample, with the counts that the sample's values
-// would make absurd set as a machine has them (two contained handles, two 3-byte contained
-// elements and the SKU number after them, two OEM strings); for another type, patterned bytes
-// and strings of its usual sizes.
+// A structure of `type` under `handle`: for a decoded type the one written from the standard
+// (support/StandardStructures.h); for another type, patterned bytes and strings of its usual sizes.
 void Add(TableBuilder& builder, std::uint8_t type, std::uint16_t handle) {
-    bool decoded = false;
-    fields::ForEachRecord([&](auto* record) {
-        using R = std::remove_const_t<std::remove_pointer_t<decltype(record)>>;
-        if (fields::Layout<R>::type != type) return;
-        decoded = true;
-        StructureBuilder& s = AddSample<R>(builder, false, 0, handle);
-        if (type == 2) s.BytesAt(0x0E, {2, 0x30, 0, 0x31, 0});
-        if (type == 3) s.BytesAt(0x13, {2, 3, 0x91, 0, 1, 0x92, 0, 2, 5}).String("SKUNumber");
-        if (type == 11) s.ByteAt(0x04, 2).String("OEM one").String("OEM two");
-    });
-    if (decoded) return;
+    for (const standard::Structure* s : standard::kAll) {
+        if (s->Type() == type) {
+            standard::AddTo(builder, *s, handle);
+            return;
+        }
+    }
     Other other = kVendor;
     for (const Other& known : kOthers) {
         if (known.type == type) other = known;

@@ -10,8 +10,8 @@
 // benchmarks.
 namespace kelvo::test::tables {
 
-// Adds one structure of each decoded type (0, 1, 2, 3, 4, 9, 11, 16, 17), every described field
-// present (support/Samples.h), from `handle` on. Returns the next free handle.
+// Adds one structure of each decoded type (0, 1, 2, 3, 4, 9, 11, 16, 17), as written from the
+// standard (support/StandardStructures.h), from `handle` on. Returns the next free handle.
 std::uint16_t AddEveryType(TableBuilder& builder, std::uint16_t handle);
 
 // `instances` structures of every decoded type and the end-of-table structure.

@@ -735,9 +735,7 @@ RawTable EveryStandardStructureAtEveryLength() {
             Structure cut = changed;
             cut.formatted.resize(length);
             cut.formatted[1] = static_cast<std::uint8_t>(length);
-            cut.formatted[2] = static_cast<std::uint8_t>(handle);
-            cut.formatted[3] = static_cast<std::uint8_t>(handle++ >> 8);
-            if (cut.Type() != 127) AddTo(table, cut);
+            if (cut.Type() != 127) AddTo(table, cut, handle++);
         }
     }
     return table.End().Raw();
