@@ -921,104 +921,80 @@ TEST_P(BadFileTest, OneClearLine) {
 INSTANTIATE_TEST_SUITE_P(Tool, BadFileTest, testing::ValuesIn(kBadFiles),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// The other ways tables are kept: each gives what the raw file gives, but for the version line
-// where the file does not carry the version. DIR/table is made from the example's raw file: the
-// bare structure table (extra < 0), or a folder of an SMBIOS 3 entry point that claims `extra`
-// bytes more than the table holds, as a maximum, and the table as DMI.
-struct Layout {
+// The other ways tables are kept, each made from the table of a raw file: a folder of an SMBIOS 3
+// entry point and the table as DMI, the bare structure table, dumps and memory images. In a dump or
+// an image the entry point states the table's physical address; the table lies at that address (a
+// dump's 20h), at that address less the image's 64 KiB-aligned base, right after the entry point,
+// or at the next 16-byte boundary. Each is read as the raw file is, from the place its structures
+// confirm, but for the version line where the file does not carry the version.
+struct Kept {
     const char* name;
-    int extra;
-    const char* arguments;
-    const char* versionLine;  // expected first line, or null for the raw file's
-};
-
-const Layout kLayouts[] = {
-    {"FolderWithMaximumLength", 4096, "", nullptr},
-    {"BareTableWithVersion", -1, "--smbios-version 3.2", "SMBIOS 3.2.0 present."},
-    // The processor structure holds the 3.0 core counts.
-    {"BareTableInferred", -1, "",
-     "SMBIOS 3.0.0 present (version inferred: the lowest whose structure layouts fit every "
-     "structure)."},
-};
-
-class LayoutTest : public ToolTest, public testing::WithParamInterface<Layout> {};
-
-TEST_P(LayoutTest, ReadAsTheRawFile) {
-    const Layout& layout = GetParam();
-    RawTable raw = ReadBytes(At("example.rsmb"));
-    const RawTable table(raw.begin() + 8, raw.end());
-    if (layout.extra < 0) {
-        Put(dir / "table", table);
-    } else {
-        raw.resize(raw.size() + static_cast<std::size_t>(layout.extra), 0);
-        fs::create_directory(dir / "table");
-        Put(dir / "table" / "smbios_entry_point", kelvo::smbios_tool::EntryPoint(raw, 0));
-        Put(dir / "table" / "DMI", table);
-    }
-    const Outcome expected = Tool("--file " + At("example.rsmb"));
-    const Outcome run = Tool(std::string(layout.arguments) + " --file " + At("table"));
-    ASSERT_EQ(run.status, 0) << run.err;
-    const std::size_t line = run.out.find('\n');
-    const std::size_t expectedLine = expected.out.find('\n');
-    EXPECT_EQ(run.out.substr(0, line),
-              layout.versionLine ? layout.versionLine : expected.out.substr(0, expectedLine));
-    EXPECT_EQ(run.out.substr(line), expected.out.substr(expectedLine));
-}
-
-INSTANTIATE_TEST_SUITE_P(Tool, LayoutTest, testing::ValuesIn(kLayouts),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-// Dumps and memory images: the entry point states the table's physical address; the table lies
-// at that address (a dump's 20h), at that address less the image's 64 KiB-aligned base, right
-// after the entry point, or at the next 16-byte boundary. Each is read as the raw file is, from
-// the place its structures confirm.
-struct Image {
-    const char* name;
-    const char* from;  // the raw file whose table the image holds
+    const char* from;    // the raw file whose table it holds
+    const char* source;  // how it is kept, as --json names it
     std::size_t entryAt;
     std::size_t tableAt;
     std::uint64_t address;  // what the entry point states
     std::size_t size;       // of the image; 0 for just past the table
-    const char* source;
-    unsigned extra;  // bytes that the entry point claims past the table, as a maximum
+    unsigned extra;         // bytes that the entry point claims past the table, as a maximum
+    const char* arguments = "";
+    const char* versionLine = nullptr;  // expected first line, or null for the raw file's
 };
 
-const Image kImages[] = {
-    {"DumpWithMaximumLength", "example.rsmb", 0, 0x20, 0x20, 0, "dump", 100},
-    {"At21E0020", "v28.rsmb", 0, 0x20, 0xE0020, 0, "memory-image", 0},
-    {"At3E0020", "example.rsmb", 0, 0x20, 0xE0020, 0, "memory-image", 0},
-    {"At21F0100", "v28.rsmb", 0, 0x100, 0xF0100, 0x10000, "memory-image", 0},
-    {"TableBeforeEntryPoint21", "v28.rsmb", 0x8000, 0x40, 0xF0040, 0x10000, "memory-image", 0},
-    {"TableBeforeEntryPoint3", "example.rsmb", 0xFFE0, 0x20, 0xF0020, 0x10000, "memory-image", 0},
+const Kept kKept[] = {
+    {"FolderWithMaximumLength", "example.rsmb", "folder", 0, 0, 0, 0, 4096},
+    {"BareTableWithVersion", "example.rsmb", "bare", 0, 0, 0, 0, 0, "--smbios-version 3.2",
+     "SMBIOS 3.2.0 present."},
+    // The processor structure holds the 3.0 core counts.
+    {"BareTableInferred", "example.rsmb", "bare", 0, 0, 0, 0, 0, "",
+     "SMBIOS 3.0.0 present (version inferred: the lowest whose structure layouts fit every "
+     "structure)."},
+    {"DumpWithMaximumLength", "example.rsmb", "dump", 0, 0x20, 0x20, 0, 100},
+    {"At21E0020", "v28.rsmb", "memory-image", 0, 0x20, 0xE0020, 0, 0},
+    {"At3E0020", "example.rsmb", "memory-image", 0, 0x20, 0xE0020, 0, 0},
+    {"At21F0100", "v28.rsmb", "memory-image", 0, 0x100, 0xF0100, 0x10000, 0},
+    {"TableBeforeEntryPoint21", "v28.rsmb", "memory-image", 0x8000, 0x40, 0xF0040, 0x10000, 0},
+    {"TableBeforeEntryPoint3", "example.rsmb", "memory-image", 0xFFE0, 0x20, 0xF0020, 0x10000, 0},
     // E0000h to FFFFFh: at F1000h less F0000h lie only zeros.
-    {"SecondSegment21", "v28.rsmb", 0x10000, 0x11000, 0xF1000, 0x20000, "memory-image", 0},
-    {"RightAfterEntryPoint21", "v28.rsmb", 0, 0x1F, 0xF0000, 0, "after-entry-point", 0},
+    {"SecondSegment21", "v28.rsmb", "memory-image", 0x10000, 0x11000, 0xF1000, 0x20000, 0},
+    {"RightAfterEntryPoint21", "v28.rsmb", "after-entry-point", 0, 0x1F, 0xF0000, 0, 0},
     // A 2.4 table whose first byte (type 1) the _DMI_ checksum must not take in.
-    {"RightAfterEntryPoint24", "nodate.rsmb", 0, 0x1F, 0xF0000, 0, "after-entry-point", 0},
-    {"RightAfterEntryPoint3", "example.rsmb", 0, 0x18, 0xF0000, 0, "after-entry-point", 0},
-    {"NextBoundary21", "v28.rsmb", 0, 0x20, 0xF8000, 0, "after-entry-point", 0},
+    {"RightAfterEntryPoint24", "nodate.rsmb", "after-entry-point", 0, 0x1F, 0xF0000, 0, 0},
+    {"RightAfterEntryPoint3", "example.rsmb", "after-entry-point", 0, 0x18, 0xF0000, 0, 0},
+    {"NextBoundary21", "v28.rsmb", "after-entry-point", 0, 0x20, 0xF8000, 0, 0},
 };
 
-class ImageTest : public ToolTest, public testing::WithParamInterface<Image> {};
+class KeptTest : public ToolTest, public testing::WithParamInterface<Kept> {};
 
-TEST_P(ImageTest, ReadWhereTheStructuresConfirm) {
-    const Image& image = GetParam();
-    RawTable raw = ReadBytes(At(image.from));
+TEST_P(KeptTest, ReadAsTheRawFile) {
+    const Kept& kept = GetParam();
+    const std::string source = kept.source;
+    RawTable raw = ReadBytes(At(kept.from));
     const RawTable table(raw.begin() + 8, raw.end());
-    const std::size_t size = image.size != 0 ? image.size : image.tableAt + table.size();
-    raw.resize(raw.size() + image.extra, 0);
-    Put(dir / "image", kelvo::test::MemoryImage(kelvo::smbios_tool::EntryPoint(raw, image.address),
-                                                image.entryAt, table, image.tableAt, size));
-    const Outcome run = Tool("--file " + At("image"));
+    raw.resize(raw.size() + kept.extra, 0);
+    const RawTable entry = kelvo::smbios_tool::EntryPoint(raw, kept.address);
+    if (source == "folder") {
+        fs::create_directory(dir / "kept");
+        Put(dir / "kept" / "smbios_entry_point", entry);
+        Put(dir / "kept" / "DMI", table);
+    } else {
+        const std::size_t size = kept.size != 0 ? kept.size : kept.tableAt + table.size();
+        Put(dir / "kept", source == "bare" ? table
+                                           : kelvo::test::MemoryImage(entry, kept.entryAt, table,
+                                                                      kept.tableAt, size));
+    }
+    const std::string arguments = std::string(kept.arguments) + " --file " + At("kept");
+    const Outcome run = Tool(arguments);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out, Tool("--file " + At(image.from)).out);
-    const auto json = nlohmann::json::parse(Tool("--json --file " + At("image")).out);
-    EXPECT_EQ(json["Source"], image.source);
+    std::string expected = Tool("--file " + At(kept.from)).out;
+    if (kept.versionLine) expected.replace(0, expected.find('\n'), kept.versionLine);
+    EXPECT_EQ(run.out, expected);
+    const auto json = nlohmann::json::parse(Tool("--json " + arguments).out);
+    EXPECT_EQ(json["Source"], source);
     EXPECT_EQ(json["warnings"], nlohmann::json::array());
 }
 
-INSTANTIATE_TEST_SUITE_P(Tool, ImageTest, testing::ValuesIn(kImages),
+INSTANTIATE_TEST_SUITE_P(Tool, KeptTest, testing::ValuesIn(kKept),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Damaged tables are read up to their last whole structure: three whole structures (handles
