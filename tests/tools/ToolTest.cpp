@@ -267,16 +267,6 @@ std::map<std::string, Listed> ParseListing(const std::string& text) {
     return structures;
 }
 
-// The text that dmidecode shows of the table file `path`, as ParseListing reads it; its whole
-// output in `run`.
-std::map<std::string, Listed> DmidecodeListing(const ToolTest& test, const std::string& path,
-                                               Outcome* run = nullptr) {
-    const Outcome theirs = test.Command("dmidecode --from-dump " + test.DumpFor(path));
-    EXPECT_EQ(theirs.status, 0) << path << theirs.err;
-    if (run != nullptr) *run = theirs;
-    return ParseListing(theirs.out);
-}
-
 // The lines that say which version a table is read as: the version line, and before it on stderr
 // the fixup line of a version that firmware wrote wrongly.
 std::vector<std::string> VersionLines(const Outcome& run) {
@@ -355,13 +345,19 @@ std::size_t CompareFields(const std::string& path, const std::map<std::string, L
     return fields;
 }
 
+std::string RecordListing(const std::string& path);
+
 // Runs both tools on the table file `path` and compares, for every structure that the tool shows,
-// the fields that both show (CompareFields); returns how many.
-std::size_t CompareWithDmidecode(const ToolTest& test, const std::string& path,
-                                 const std::set<std::string>& skipped = {},
-                                 std::set<std::string>* newer = nullptr, bool beyond = false) {
-    Outcome theirs{};
-    const auto expected = DmidecodeListing(test, path, &theirs);
+// the fields that both show (CompareFields), and so for the library's records (RecordListing);
+// returns how many fields of each.
+std::pair<std::size_t, std::size_t> CompareWithDmidecode(const ToolTest& test,
+                                                         const std::string& path,
+                                                         const std::set<std::string>& skipped = {},
+                                                         std::set<std::string>* newer = nullptr,
+                                                         bool beyond = false) {
+    const Outcome theirs = test.Command("dmidecode --from-dump " + test.DumpFor(path));
+    EXPECT_EQ(theirs.status, 0) << path << theirs.err;
+    const auto expected = ParseListing(theirs.out);
     const Outcome ours = test.Tool("--file " + path);
     EXPECT_EQ(ours.status, 0) << path << ours.err;
     EXPECT_EQ(VersionLines(ours), VersionLines(theirs)) << path;
@@ -390,7 +386,7 @@ std::size_t CompareWithDmidecode(const ToolTest& test, const std::string& path,
                 << label;
         }
     }
-    return fields;
+    return {fields, CompareFields(path + " (records)", expected, RecordListing(path), skipped)};
 }
 
 // A table whose structures take every value of each enumerated field that the tool names, and
@@ -501,7 +497,7 @@ const std::set<std::string> kWordedOtherwise = {"17/Type/<OUT OF SPEC>",
 TEST_F(ToolTest, NamesAgreeWithDmidecode) {
     Put(dir / "names.rsmb", NamesSweep());
     std::set<std::string> newer;
-    EXPECT_GT(CompareWithDmidecode(*this, At("names.rsmb"), kWordedOtherwise, &newer, true),
+    EXPECT_GT(CompareWithDmidecode(*this, At("names.rsmb"), kWordedOtherwise, &newer, true).first,
               20000u);
     std::map<std::string, std::string> since;
     std::istringstream golden(
@@ -751,10 +747,9 @@ const std::set<std::string> kReadOtherwise = {"37/Device 1 Load/3", "37/Device 1
 TEST_F(ToolTest, StandardStructuresAtEveryLengthAgreeWithDmidecode) {
     Put(dir / "standard.rsmb", EveryStandardStructureAtEveryLength());
     const std::string path = At("standard.rsmb");
-    EXPECT_GT(CompareWithDmidecode(*this, path, kReadOtherwise, nullptr, true), 4000u);
-    EXPECT_GT(
-        CompareFields(path + " (records)", DmidecodeListing(*this, path), RecordListing(path)),
-        500u);
+    const auto [fields, records] = CompareWithDmidecode(*this, path, kReadOtherwise, nullptr, true);
+    EXPECT_GT(fields, 4000u);
+    EXPECT_GT(records, 500u);
 }
 
 // From its first structure on: what follows the version line and, for a 2.x table, dmidecode's
@@ -825,11 +820,9 @@ TEST_F(ToolTest, RealTablesAgreeWithDmidecode) {
             continue;
         }
         extras += n >= own && name != "standard";
-        EXPECT_GT(CompareWithDmidecode(*this, path), 0u) << name;
-        EXPECT_GT(
-            CompareFields(path + " (records)", DmidecodeListing(*this, path), RecordListing(path)),
-            0u)
-            << name << " (records)";
+        const auto [fields, records] = CompareWithDmidecode(*this, path);
+        EXPECT_GT(fields, 0u) << name;
+        EXPECT_GT(records, 0u) << name << " (records)";
         const std::string dump = DumpFor(path);
         for (const DmidecodeOption& option : options) {
             const Outcome theirs =
