@@ -1116,7 +1116,8 @@ struct SingleRun {
 // latin1: a text that is not UTF-8. nodate: a BIOS structure without a release date (as Wine
 // makes it), after a system structure. handles: a baseboard whose handles the table cuts. Bare
 // tables: sku, a 2.0 BIOS structure before an enclosure whose SKU number needs 2.7; bios, a BIOS
-// structure that needs 2.4; memory, a baseboard with a contained handle and a 2.8 memory device.
+// structure that needs 2.4; memory, a baseboard with a contained handle and a 2.8 memory device;
+// processor, a processor of the 2.5 layout (core and thread counts, up to 28h).
 void WriteSmallTables(const fs::path& d) {
     kelvo::test::TableBuilder latin1(3, 0), nodate(2, 4), handles(3, 0);
     latin1.Add(1).Bytes({1, 0, 0, 0}).String("Caf\xE9");
@@ -1126,7 +1127,7 @@ void WriteSmallTables(const fs::path& d) {
     Put(d / "latin1.rsmb", latin1.End().Raw());
     Put(d / "nodate.rsmb", nodate.End().Raw());
     Put(d / "handles.rsmb", handles.Raw());
-    kelvo::test::TableBuilder sku(3, 0), bios(3, 0), memory(3, 0);
+    kelvo::test::TableBuilder sku(3, 0), bios(3, 0), memory(3, 0), processor(3, 0);
     sku.Add(0).ByteAt(0x11, 0);
     sku.Add(3).ByteAt(0x05, 3).ByteAt(0x13, 0).ByteAt(0x14, 3).ByteAt(0x15, 1).String("SKU");
     const auto bare = [](const RawTable& raw) { return RawTable(raw.begin() + 8, raw.end()); };
@@ -1136,6 +1137,8 @@ void WriteSmallTables(const fs::path& d) {
     memory.Add(2).ByteAt(0x0E, 1).Word(0x0042);
     memory.Add(17).ByteAt(0x27, 0);
     Put(d / "memory.dmi", bare(memory.End().Raw()));
+    processor.Add(4).ByteAt(0x27, 0);
+    Put(d / "processor.dmi", bare(processor.End().Raw()));
 }
 
 const SingleRun kRuns[] = {
@@ -1154,6 +1157,7 @@ const SingleRun kRuns[] = {
     {"sku.dmi", "", 0, "SMBIOS 2.7 present (version inferred", ""},
     {"bios.dmi", "", 0, "SMBIOS 2.4 present (version inferred", ""},
     {"memory.dmi", "", 0, "SMBIOS 2.8 present (version inferred", ""},
+    {"processor.dmi", "", 0, "SMBIOS 2.5 present (version inferred", ""},
     {"example.rsmb", "--records --log debug", 0, nullptr, "DEBUG ["},
     {"example.rsmb", "--records --log debug", 0, nullptr, "kelvo-shared-smbios"},
     {"example.rsmb", "--records --log debug", 0, nullptr,
