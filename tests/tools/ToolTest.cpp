@@ -1175,7 +1175,9 @@ const SingleRun kRuns[] = {
     {nullptr, "-s bios-vendor -t 0", 2, "", "Run with --help for more information."},
 };
 
-void PrintTo(const SingleRun& run, std::ostream* out) { *out << run.arguments; }
+void PrintTo(const SingleRun& run, std::ostream* out) {
+    *out << (run.table ? run.table : "no file") << " " << run.arguments;
+}
 
 class RunTest : public ToolTest, public testing::WithParamInterface<SingleRun> {};
 
