@@ -262,6 +262,18 @@ static void check_schema(void) {
           sbds.only_if_is == 1 && sbds.only_if_value == 0x02 &&
           strcmp(sbds.only_if_key, chemistry.key) == 0);
 
+    /* A processor's family hands over to Processor Family 2 at FEh. */
+    CHECK(ksmbios_schema_find_type(4, &index) == KSMBIOS_OK);
+    CHECK(ksmbios_schema_get_field(index, 2, &items) == KSMBIOS_OK && items.offset == 0x06 &&
+          items.has_escape == 1 && items.escape == 0xFE);
+    /* A host interface before 3.2: the type alone (and an OEM vendor); from 3.2, a data length
+     * in front of the data. */
+    CHECK(ksmbios_schema_find_type(42, &index) == KSMBIOS_OK);
+    CHECK(ksmbios_schema_get_field(index, 0, &items) == KSMBIOS_OK && items.offset == 0x04 &&
+          items.layout_from == 0 && items.layout_before == 0x0302);
+    CHECK(ksmbios_schema_get_field(index, 3, &items) == KSMBIOS_OK && items.offset == 0x05 &&
+          items.layout_from == 0x0302 && items.layout_before == 0xFFFF);
+
     /* The names lists, entry by entry, agree with ksmbios_name. */
     const ksmbios_name_list lists = ksmbios_name_list_count();
     CHECK(lists > KSMBIOS_NAMES_STRUCTURE_TYPE);
