@@ -710,6 +710,7 @@ RawTable EveryStandardStructureAtEveryLength() {
         {&kCurrentProbe, {{0x05, 0x0C}}},                    // a temperature's
         {&kVoltageProbe, {{0x0B, 0x90}, {0x0F, 0xA0}}},      // resolution and accuracy past 7FFFh
         {&kHostInterface, {{0x04, 0x3F}}},                   // an MCTP type that no name lists
+        {&kHostInterface, {{0x04, 0x00}}},                   // the first of that range
         {&kCoolingDevice, {{0x04, 0xFF}, {0x05, 0xFF}, {0x06, 0x6A}, {0x07, 0}}},  // no probe
         {&kBootIntegrity, {{0x04, 0}}},   // a wrong checksum
         {&kSystemBoot, {{0x0A, 0x09}}},   // unnamed status
