@@ -455,7 +455,7 @@ void MemoryDeviceSize(FieldContext& c) {
     const std::uint64_t size = c.Value();
     if (c.HasPart() && size == 0x7FFF) {
         const std::uint64_t extended = c.PartValue() & 0x7FFFFFFFu;
-        if (extended & 0x3FFFu) {
+        if (extended & 0x3FFu) {
             c.Add(Printf("%llu MB", extended), extended);
         } else if (extended & 0xFFC00u) {
             c.Add(Printf("%llu GB", extended >> 10), extended);

@@ -692,6 +692,7 @@ RawTable EveryStandardStructureAtEveryLength() {
         {&kBios, {{0x09, 0xFF}, {0x18, 0x00}, {0x19, 0x4C}}},  // 3.1: extended ROM size 3072 GB
         {&kMemoryDevice37,                                     // set and speeds unknown
          {{0x0F, 0xFF}, {0x15, 0xFF}, {0x16, 0xFF}, {0x20, 0xFF}, {0x21, 0xFF}}},
+        {&kMemoryDevice37, {{0x1C, 0}, {0x1D, 0xA0}, {0x1E, 0}}},             // extended size 40 GB
         {&kMemoryDevice37, {{0x0C, 0}, {0x0D, 0}}},                           // an empty slot
         {&kMemoryModule, {{0x05, 0xFF}, {0x09, 0x7F}, {0x0A, 0xFD}}},         // no banks or sizes
         {&kMemoryModule, {{0x05, 0x0F}, {0x09, 0x7E}, {0x0B, 0x03}}},         // disabled, errors
